@@ -7,6 +7,13 @@
 
 namespace tunesafe {
 
+// "iPod本体解析中です..." and " ファイル" (the count field's unit after the number).
+inline const char kScanningStatus[] =
+    "iPod\x96\x7b\x91\xcc\x89\xf0\x90\xcd\x92\x86\x82\xc5\x82\xb7...";
+inline const char kFilesUnit[] =
+    " \x83t\x83@\x83"
+    "C\x83\x8b";
+
 class MediaScanner {
  public:
   MediaScanner(DeviceLocator& locator, MediaTable& table, DirectoryLister& lister,
