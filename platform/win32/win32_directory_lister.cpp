@@ -1,0 +1,89 @@
+#include "platform/win32/win32_directory_lister.h"
+
+#include <windows.h>
+
+#include "platform/win32/handle.h"
+
+namespace tunesafe {
+namespace {
+
+// The code page in which the "A" file calls take and give names.
+UINT FileApiCodePage() { return AreFileApisANSI() ? CP_ACP : CP_OEMCP; }
+
+std::wstring ToWide(const std::string& text, UINT code_page) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+// Flags 0 keep the system's best-fit mapping, the same conversion that the "A" calls apply to
+// the names they report (café becomes cafe).
+std::string ToNarrow(const std::wstring& text, UINT code_page) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length =
+      WideCharToMultiByte(code_page, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(code_page, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+  return narrow;
+}
+
+bool IsDotEntry(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+DirEntry MakeEntry(const WIN32_FIND_DATAW& data, UINT code_page) {
+  const std::wstring long_name = data.cFileName;
+  DirEntry entry;
+  entry.long_name = ToNarrow(long_name, code_page);
+  entry.short_name = ToNarrow(data.cAlternateFileName, code_page);
+  entry.is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.is_reparse_point = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  // A name that does not come back whole from the code page names another file, or none.
+  entry.long_name_lossy = ToWide(entry.long_name, code_page) != long_name;
+  return entry;
+}
+
+}  // namespace
+
+std::string Win32DirectoryLister::FullPath(const std::string& path) {
+  std::string buffer(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length =
+        GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (length == 0) return path;
+    if (length < buffer.size()) {
+      buffer.resize(length);
+      return buffer;
+    }
+    buffer.assign(length, '\0');  // too small: `length` is the size needed, the zero included
+  }
+}
+
+bool Win32DirectoryLister::Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The folder is enumerated with the wide calls and each name converted exactly as the "A"
+// calls convert it. The "A" calls alone cannot tell that a name was changed on the way (a
+// name outside the code page comes back best-fitted and no longer opens); the round trip here
+// tells, and the scan can then use the 8.3 alias, which always opens.
+bool Win32DirectoryLister::ListFolder(const std::string& folder, std::vector<DirEntry>& entries) {
+  const UINT code_page = FileApiCodePage();
+  const std::wstring pattern = ToWide(folder + "*.*", code_page);
+  WIN32_FIND_DATAW data;
+  UniqueFindHandle find(FindFirstFileW(pattern.c_str(), &data));
+  if (!find) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES;  // nothing in it
+  }
+  do {
+    if (!IsDotEntry(data.cFileName)) entries.push_back(MakeEntry(data, code_page));
+  } while (FindNextFileW(find.Get(), &data));
+  return GetLastError() == ERROR_NO_MORE_FILES;
+}
+
+}  // namespace tunesafe
