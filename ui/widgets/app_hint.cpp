@@ -1,0 +1,124 @@
+#include "ui/widgets/app_hint.h"
+
+#include <algorithm>
+
+namespace tunesafe::widgets {
+
+namespace {
+AppHint* current_hint = nullptr;
+constexpr int kCornerSize = 8;
+constexpr int kRaise = 8;  // pixels above the platform's place
+
+UINT TextFlags() { return DT_LEFT | DT_WORDBREAK | DT_NOPREFIX; }
+}  // namespace
+
+AppHint::AppHint() : font_(MakeFont(HintFont())) {
+  Create("THintWindow", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+         Bounds{0, 0, 1, 1}, nullptr);
+  current_hint = this;
+}
+
+AppHint::~AppHint() {
+  if (current_hint == this) current_hint = nullptr;
+}
+
+AppHint* AppHint::Current() { return current_hint; }
+
+FontSpec AppHint::HintFont() { return FontSpec{kFaceMsPGothic, -16, true, false, kClWhite}; }
+
+SIZE AppHint::HintSize(HFONT font, const std::string& text) {
+  WindowDc screen(nullptr);
+  SelectGuard select(screen.get(), font);
+  RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
+  DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &rect,
+            TextFlags() | DT_CALCRECT);
+  return SIZE{rect.right - rect.left + 6, rect.bottom - rect.top + 2};
+}
+
+POINT AppHint::HintPosition(POINT cursor, int cursor_height) {
+  return POINT{cursor.x, cursor.y + cursor_height - kRaise};
+}
+
+void AppHint::PaintHint(HDC dc, const RECT& where, HFONT font, const std::string& text) {
+  FillColour(dc, where, kClRed);
+  SelectGuard select_font(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  const int length = static_cast<int>(text.size());
+  RECT shadow{where.left + 2, where.top + 2, where.right, where.bottom};
+  SetTextColor(dc, kClGray);
+  DrawTextA(dc, text.c_str(), length, &shadow, TextFlags());
+  RECT face{where.left + 1, where.top + 1, where.right, where.bottom};
+  SetTextColor(dc, kClWhite);
+  DrawTextA(dc, text.c_str(), length, &face, TextFlags());
+  Pen pen(CreatePen(PS_SOLID, 1, kClBlack));
+  SelectGuard select_pen(dc, pen.get());
+  SelectGuard select_brush(dc, GetStockObject(NULL_BRUSH));
+  RoundRect(dc, where.left, where.top, where.right, where.bottom, kCornerSize, kCornerSize);
+}
+
+bool AppHint::Showing() const { return IsWindowVisible(Handle()) != FALSE; }
+
+void AppHint::PointerOver(const void* owner, const std::string& text, POINT screen) {
+  pointer_ = screen;
+  if (owner == owner_) return;  // still the same control: its hint runs its course
+  owner_ = owner;
+  text_ = text;
+  KillTimer(Handle(), kHideTimer);
+  if (Showing()) {
+    ShowNow();  // the short pause is 0
+    return;
+  }
+  waiting_ = true;
+  SetTimer(Handle(), kShowTimer, kHintPause, nullptr);
+}
+
+void AppHint::PointerGone(const void* owner) {
+  if (owner != owner_) return;
+  owner_ = nullptr;
+  HideNow();
+}
+
+void AppHint::Cancel() { HideNow(); }
+
+void AppHint::ShowNow() {
+  waiting_ = false;
+  KillTimer(Handle(), kShowTimer);
+  SIZE size = HintSize(font_.get(), text_);
+  POINT place = HintPosition(pointer_, GetSystemMetrics(SM_CYCURSOR));
+  const int screen_width = GetSystemMetrics(SM_CXSCREEN);
+  const int screen_height = GetSystemMetrics(SM_CYSCREEN);
+  place.x = std::max(0, std::min<int>(place.x, screen_width - size.cx));
+  place.y = std::max(0, std::min<int>(place.y, screen_height - size.cy));
+  // The shape: rounded corners, one pixel wider and higher than the hint's rectangle.
+  Region shape(CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, kCornerSize, kCornerSize));
+  if (SetWindowRgn(Handle(), shape.get(), FALSE)) shape.Release();  // the system owns it now
+  SetWindowPos(Handle(), HWND_TOPMOST, place.x, place.y, size.cx, size.cy,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  InvalidateRect(Handle(), nullptr, FALSE);
+  UpdateWindow(Handle());
+  SetTimer(Handle(), kHideTimer, kHintHidePause, nullptr);
+}
+
+void AppHint::HideNow() {
+  waiting_ = false;
+  KillTimer(Handle(), kShowTimer);
+  KillTimer(Handle(), kHideTimer);
+  if (Showing()) ShowWindow(Handle(), SW_HIDE);
+}
+
+void AppHint::OnTimer(UINT_PTR id) {
+  if (id == kShowTimer && waiting_ && owner_) ShowNow();
+  if (id == kHideTimer) HideNow();
+}
+
+void AppHint::OnPaint(HDC dc, const RECT&) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  Offscreen picture(dc, client);
+  PaintHint(picture.get(), client, font_.get(), text_);
+  picture.CopyTo(dc);
+}
+
+LRESULT AppHint::OnNcHitTest(POINT) { return HTTRANSPARENT; }
+
+}  // namespace tunesafe::widgets

@@ -1,0 +1,127 @@
+#include "ui/widgets/counter_bar.h"
+
+#include <algorithm>
+
+namespace tunesafe::widgets {
+
+namespace {
+constexpr int kInset = 2;  // the inner area lies this far inside the edge on every side
+
+std::int32_t Wrap32(std::int64_t value) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
+}
+}  // namespace
+
+CounterBar::CounterBar(Container& parent, const CounterBarArgs& args)
+    : args_(args), position_(args.position), font_(MakeFont(args.font)) {
+  Create("TdxfProgressBar", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, args.bounds,
+         parent.Handle());
+}
+
+std::int32_t CounterBar::FillLength(int width) const {
+  const std::int32_t inner = width - 2 * kInset;
+  if (position_ == args_.min || inner <= 0) return 0;
+  const std::int32_t range = Wrap32(std::int64_t{args_.max} - args_.min);
+  if (range <= 0) return position_ > args_.min ? inner : 0;
+  const std::int32_t product = Wrap32((std::int64_t{position_} - args_.min) * inner);
+  return std::min(product / range, inner);
+}
+
+void CounterBar::Paint(HDC dc, const RECT& where) const {
+  const int width = where.right - where.left;
+  const int height = where.bottom - where.top;
+  widgets::FillColour(dc, where, args_.colour);
+
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  widgets::FillColour(dc, RECT{where.left, where.top, where.right - 1, where.top + 1}, shadow);
+  widgets::FillColour(dc, RECT{where.left, where.top, where.left + 1, where.bottom - 1}, shadow);
+  widgets::FillColour(dc, RECT{where.left, where.bottom - 1, where.right, where.bottom}, light);
+  widgets::FillColour(dc, RECT{where.right - 1, where.top, where.right, where.bottom}, light);
+
+  const int inner = width - 2 * kInset;
+  const std::int32_t filled = FillLength(width);
+  const Colour b = args_.begin_colour;
+  const Colour e = args_.end_colour;
+  for (int x = 0; x < filled; ++x) {
+    auto channel = [&](int (*of)(Colour)) { return (of(e) - of(b)) * x / inner + of(b); };
+    const int left = where.left + kInset + x;
+    widgets::FillColour(dc, RECT{left, where.top + kInset, left + 1, where.bottom - kInset},
+                        MakeColour(channel(RedOf), channel(GreenOf), channel(BlueOf)));
+  }
+
+  const std::string number = std::to_string(position_);
+  SelectGuard select(dc, font_.get());
+  SIZE text{0, 0};
+  GetTextExtentPoint32A(dc, number.c_str(), static_cast<int>(number.size()), &text);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, args_.font.colour);
+  TextOutA(dc, where.left + (width - text.cx) / 2, where.top + (height - text.cy) / 2,
+           number.c_str(), static_cast<int>(number.size()));
+}
+
+RECT CounterBar::NumberRect(std::int32_t value) const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const std::string number = std::to_string(value);
+  SIZE text = MeasureText(font_.get(), number);
+  const int left = (client.right - text.cx) / 2;
+  const int top = (client.bottom - text.cy) / 2;
+  // A little slack for overhangs of the glyphs.
+  return RECT{left - 2, std::max(0, top), left + text.cx + 2,
+              std::min<int>(client.bottom, top + text.cy)};
+}
+
+void CounterBar::DrawNow(const RECT* parts, int count) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  WindowDc screen(Handle());
+  Offscreen picture(screen.get(), client);
+  Paint(picture.get(), client);
+  for (int i = 0; i < count; ++i) {
+    RECT part{};
+    if (IntersectRect(&part, &parts[i], &client)) picture.CopyTo(screen.get(), part);
+  }
+}
+
+void CounterBar::SetPosition(std::int32_t position) {
+  if (position == position_) return;
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const std::int32_t old_end = FillLength(client.right);
+  const RECT old_number = NumberRect(position_);
+  position_ = position;
+  const std::int32_t new_end = FillLength(client.right);
+
+  RECT strip{kInset + std::min(old_end, new_end) - 2, 0, kInset + std::max(old_end, new_end) + 2,
+             client.bottom};
+  RECT number{};
+  const RECT new_number = NumberRect(position_);
+  UnionRect(&number, &old_number, &new_number);
+  const RECT parts[] = {strip, number};
+  DrawNow(parts, 2);
+  InvalidateRect(Handle(), &number, FALSE);
+}
+
+void CounterBar::SetBeginColour(Colour colour) {
+  if (colour == args_.begin_colour) return;
+  args_.begin_colour = colour;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void CounterBar::Refresh() {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  DrawNow(&client, 1);
+  ValidateRect(Handle(), nullptr);
+}
+
+void CounterBar::OnPaint(HDC dc, const RECT& dirty) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  Offscreen picture(dc, client);
+  Paint(picture.get(), client);
+  picture.CopyTo(dc, dirty);
+}
+
+}  // namespace tunesafe::widgets
