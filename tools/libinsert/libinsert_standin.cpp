@@ -17,6 +17,8 @@
 //   LIBINSERT_FAIL_MATCH       a text; when the argument contains it, exit with
 //   LIBINSERT_FAIL_CODE          this code (default 1)
 //   LIBINSERT_EXIT_CODE        the exit code otherwise (default 0)
+//   LIBINSERT_DONE_LOG         a second log: the same line is appended there just before a
+//                                normal end, so a test can tell the tool had ended
 //   LIBINSERT_CRASH=1          end by an access violation after logging
 //   LIBINSERT_HANG=1           never end
 #include <windows.h>
@@ -107,8 +109,8 @@ std::string ShowState() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string command_line = GetCommandLineA();
   const std::string log = Env("LIBINSERT_LOG");
-  AppendLine(log.empty() ? DefaultLogPath() : log,
-             "show=" + ShowState() + "|" + command_line + "\n");
+  const std::string line = "show=" + ShowState() + "|" + command_line + "\n";
+  AppendLine(log.empty() ? DefaultLogPath() : log, line);
 
   if (Env("LIBINSERT_CRASH") == "1") {
     // The filter ends the process with the fault's code (0xC0000005) instead of starting the
@@ -135,6 +137,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CopyFileA(argument.c_str(), target.c_str(), FALSE);
   }
 
+  if (const std::string done_log = Env("LIBINSERT_DONE_LOG"); !done_log.empty()) {
+    AppendLine(done_log, line);
+  }
   const std::string fail_match = Env("LIBINSERT_FAIL_MATCH");
   if (!fail_match.empty() && argument.find(fail_match) != std::string::npos) {
     return static_cast<int>(EnvNumber("LIBINSERT_FAIL_CODE", 1));
