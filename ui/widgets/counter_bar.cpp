@@ -24,7 +24,7 @@ std::int32_t CounterBar::FillLength(int width) const {
   const std::int32_t range = Wrap32(std::int64_t{args_.max} - args_.min);
   if (range <= 0) return position_ > args_.min ? inner : 0;
   const std::int32_t product = Wrap32((std::int64_t{position_} - args_.min) * inner);
-  return std::min(product / range, inner);
+  return std::clamp(product / range, 0, inner);  // L <= 0 fills nothing
 }
 
 void CounterBar::Paint(HDC dc, const RECT& where) const {
