@@ -149,9 +149,6 @@ TEST(Label, WordWrapBreaksWithinTheWidthAndGrowsOnlyInHeight) {
 
 TEST(Shape, FillsAndOutlinesInsideItsBounds) {
   HostForm host;
-  struct ShapeCase {
-    int pen_width;
-  };
   for (int pen_width : {1, 2}) {
     Shape& shape = host.Add<Shape>(ShapeArgs{{0, 0, 30, 20}, kPaleCream, kClGray, pen_width});
     Picture picture(32, 22, kClBlue);

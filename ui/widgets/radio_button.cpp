@@ -19,6 +19,8 @@ RadioButton::RadioButton(Container& parent, const RadioButtonArgs& args)
   if (!hwnd_) throw std::runtime_error("CreateWindowEx failed: BUTTON");
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   SendMessageA(hwnd_, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+  // Every radio button starts as a tab stop, whatever BM_SETCHECK made of its style.
+  SetWindowLongPtrA(hwnd_, GWL_STYLE, GetWindowLongPtrA(hwnd_, GWL_STYLE) | WS_TABSTOP);
 }
 
 RadioButton::~RadioButton() {
@@ -28,10 +30,11 @@ RadioButton::~RadioButton() {
 void RadioButton::SetChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;
+  SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  // After BM_SETCHECK, which may change the tab stop itself: only the checked one keeps it.
   LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
   style = checked ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
   SetWindowLongPtrA(hwnd_, GWL_STYLE, style);
-  SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   if (!checked) return;
   for (const auto& child : parent_.Children()) {
     auto* sibling = dynamic_cast<RadioButton*>(child.get());
