@@ -209,6 +209,20 @@ TEST_F(FadeButtonTest, ClickNeedsPressAndReleaseOverTheButton) {
   }
 }
 
+TEST_F(FadeButtonTest, HundredFadesLeaveNoGdiHandle) {
+  FadeButton& button = AddButton(WindowButton());
+  host_.Show();
+  const int before = LiveGdiHandles();
+  for (int i = 0; i < 100; ++i) {
+    MoveOver(button);
+    Tick(button, 98);
+    Leave();
+    Tick(button, 98);
+  }
+  EXPECT_FALSE(button.Fading());
+  EXPECT_EQ(LiveGdiHandles(), before);
+}
+
 struct LookCase {
   const char* what;
   FadeButtonArgs args;
