@@ -1,0 +1,135 @@
+// A console helper of the end-to-end tests, run in the same Wine prefix as Tunesafe.exe.
+// It finds the program's windows by class and prints what a test needs as key=value lines
+// (texts in the ANSI code page, as the windows hold them):
+//   probe main       the main window: rectangle, visibility, the two edits, the scope radios
+//   probe progress   the progress window: rectangle and visibility
+//   probe idle       whether the main window's thread answers a sent message within 5 s
+//   probe close      asks the main window to close, as the taskbar button does
+//   probe trace TEXT writes TEXT with OutputDebugStringA (checks the trace channel)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+HWND FindTopLevel(const char* class_name) {
+  return FindWindowExA(nullptr, nullptr, class_name, nullptr);
+}
+
+struct Child {
+  HWND hwnd;
+  RECT rect;
+};
+
+struct ChildQuery {
+  const char* class_name;
+  bool radios_only;
+  std::vector<Child> found;
+};
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param) {
+  auto* query = reinterpret_cast<ChildQuery*>(param);
+  char class_name[64] = {};
+  GetClassNameA(hwnd, class_name, sizeof class_name);
+  if (lstrcmpiA(class_name, query->class_name) != 0) return TRUE;
+  if (query->radios_only) {
+    const LONG type = GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    if (type != BS_RADIOBUTTON && type != BS_AUTORADIOBUTTON) return TRUE;
+  }
+  Child child{hwnd, {}};
+  GetWindowRect(hwnd, &child.rect);
+  query->found.push_back(child);
+  return TRUE;
+}
+
+// The children of `parent` (at any depth) of one class, top to bottom.
+std::vector<Child> ChildrenByClass(HWND parent, const char* class_name, bool radios_only) {
+  ChildQuery query{class_name, radios_only, {}};
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&query));
+  std::sort(query.found.begin(), query.found.end(), [](const Child& a, const Child& b) {
+    return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
+  });
+  return query.found;
+}
+
+std::string WindowText(HWND hwnd) {
+  char text[1024] = {};
+  SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void PrintWindowState(HWND hwnd) {
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  std::printf("found=1\nleft=%ld\ntop=%ld\nwidth=%ld\nheight=%ld\nvisible=%d\niconic=%d\n",
+              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+              IsWindowVisible(hwnd) ? 1 : 0, IsIconic(hwnd) ? 1 : 0);
+}
+
+int ProbeMain() {
+  HWND main_window = FindTopLevel("TMainForm1");
+  if (!main_window) {
+    std::printf("found=0\n");
+    return 0;
+  }
+  PrintWindowState(main_window);
+  char title[256] = {};
+  GetWindowTextA(main_window, title, sizeof title);
+  std::printf("title=%s\n", title);
+  const auto edits = ChildrenByClass(main_window, "Edit", false);
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    std::printf("edit%zu=%s\n", i + 1, WindowText(edits[i].hwnd).c_str());
+  }
+  const auto radios = ChildrenByClass(main_window, "Button", true);
+  for (std::size_t i = 0; i < radios.size(); ++i) {
+    const LRESULT state = SendMessageA(radios[i].hwnd, BM_GETCHECK, 0, 0);
+    std::printf("radio%zu=%d\n", i + 1, state == BST_CHECKED ? 1 : 0);
+  }
+  return 0;
+}
+
+int ProbeProgress() {
+  HWND progress = FindTopLevel("TProgressForm1");
+  if (!progress) {
+    std::printf("found=0\n");
+    return 0;
+  }
+  PrintWindowState(progress);
+  return 0;
+}
+
+int ProbeIdle() {
+  HWND main_window = FindTopLevel("TMainForm1");
+  DWORD_PTR result = 0;
+  const bool answered =
+      main_window && SendMessageTimeoutA(main_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+  std::printf("idle=%d\n", answered ? 1 : 0);
+  return 0;
+}
+
+int ProbeClose() {
+  HWND main_window = FindTopLevel("TMainForm1");
+  const bool posted = main_window && PostMessageA(main_window, WM_CLOSE, 0, 0);
+  std::printf("posted=%d\n", posted ? 1 : 0);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "main") return ProbeMain();
+  if (command == "progress") return ProbeProgress();
+  if (command == "idle") return ProbeIdle();
+  if (command == "close") return ProbeClose();
+  if (command == "trace" && argc > 2) {
+    OutputDebugStringA(argv[2]);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: probe main|progress|idle|close|trace TEXT\n");
+  return 2;
+}
