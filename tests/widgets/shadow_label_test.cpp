@@ -135,16 +135,24 @@ TEST(Label, OwnBackgroundOrTransparent) {
 TEST(Label, WordWrapBreaksWithinTheWidthAndGrowsOnlyInHeight) {
   HostForm host;
   const FontSpec font{kFaceMsPGothic, -11, false, false, kDarkText};
-  LabelArgs args{{16, 68, 120, 11},
-                 "one two three four five six seven eight nine ten",
-                 font,
-                 kClWhite,
-                 false,
-                 true,
-                 true};
-  Label& label = host.Add<Label>(args);
-  EXPECT_EQ(label.Place().width, 120);
-  EXPECT_GT(label.Place().height, 2 * MeasureText(MakeFont(font).get(), "one").cy - 1);
+  // Latin words break at blanks; Japanese text, which has none, between characters.
+  const std::string japanese =
+      "\x83\x7e\x83\x85\x81\x5b\x83\x57\x83\x62\x83\x4e\x83\x74\x83\x40\x83\x43\x83\x8b\x90\x94"
+      "\x83\x7e\x83\x85\x81\x5b\x83\x57\x83\x62\x83\x4e\x83\x74\x83\x40\x83\x43\x83\x8b\x90\x94";
+  const int line = MeasureText(MakeFont(font).get(), "one").cy;
+  for (const std::string& text :
+       {std::string("one two three four five six seven eight nine ten"), japanese}) {
+    LabelArgs args{{16, 68, 120, 11}, text, font, kClWhite, false, true, true};
+    Label& label = host.Add<Label>(args);
+    EXPECT_EQ(label.Place().width, 120);
+    EXPECT_GE(label.Place().height, 2 * line);
+    Picture picture(140, label.Place().height, kClWhite);
+    label.Paint(picture.dc(), RECT{0, 0, 120, label.Place().height});
+    for (int y = 0; y < picture.height(); ++y) {
+      for (int x = 120; x < 140; ++x)
+        ASSERT_EQ(picture.At(x, y), kClWhite) << "ink beyond the width";
+    }
+  }
 }
 
 TEST(Shape, FillsAndOutlinesInsideItsBounds) {
