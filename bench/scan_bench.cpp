@@ -1,0 +1,131 @@
+// Times the whole scan of the device on Q: (made by bench/run.sh) against one bare
+// breadth-first FindFirstFileA walk of the same tree, in the same run, best of 5 rounds each
+// after a warm-up walk. Prints "name value" lines with the given suffix (e.g. 40k):
+//   scan_seconds_<suffix>   lister_ratio_<suffix>   scan_ratio_<suffix>
+//   peak_private_mb_<suffix>
+#include <windows.h>
+// psapi.h needs the types of windows.h first.
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "bench/bench_clock.h"
+#include "bench/null_ports.h"
+#include "core/device_locator.h"
+#include "core/media_scanner.h"
+#include "core/media_table.h"
+#include "platform/win32/error_mode.h"
+#include "platform/win32/win32_code_page.h"
+#include "platform/win32/win32_directory_lister.h"
+#include "platform/win32/win32_drive_system.h"
+
+namespace tunesafe::bench {
+namespace {
+
+const char kRoot[] = "Q:\\iPod_Control\\";
+constexpr int kRounds = 5;
+
+// The plainest walk there is: one "*.*" enumeration per folder, folders queued.
+std::size_t BareWalk() {
+  std::deque<std::string> queue{kRoot};
+  std::size_t files = 0;
+  WIN32_FIND_DATAA data;
+  while (!queue.empty()) {
+    const std::string folder = std::move(queue.front());
+    queue.pop_front();
+    const HANDLE find = FindFirstFileA((folder + "*.*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) continue;
+    do {
+      if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        ++files;
+      } else if (data.cFileName[0] != '.' ||
+                 (data.cFileName[1] != '\0' &&
+                  (data.cFileName[1] != '.' || data.cFileName[2] != '\0'))) {
+        queue.push_back(folder + data.cFileName + "\\");
+      }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+  }
+  return files;
+}
+
+// The same walk through the adapter the scan uses.
+std::size_t ListerWalk(Win32DirectoryLister& lister) {
+  std::deque<std::string> queue{kRoot};
+  std::size_t files = 0;
+  std::vector<DirEntry> entries;
+  while (!queue.empty()) {
+    const std::string folder = std::move(queue.front());
+    queue.pop_front();
+    entries.clear();
+    lister.ListFolder(folder, entries);
+    for (const DirEntry& entry : entries) {
+      if (!entry.is_folder) {
+        ++files;
+      } else if (!entry.is_reparse_point) {
+        queue.push_back(folder + entry.long_name + "\\");
+      }
+    }
+  }
+  return files;
+}
+
+double PeakPrivateMegabytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof(counters);
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                       sizeof(counters));
+  return static_cast<double>(counters.PeakPagefileUsage) / (1024.0 * 1024.0);
+}
+
+int Run(const std::string& suffix) {
+  SetCriticalErrorMode();
+  Win32CodePage code_page;
+  Win32DriveSystem drives;
+  Win32DirectoryLister lister;
+  NullProgressSink progress;
+  NullMainFields fields;
+  NullAlerts alerts;
+  MediaTable table(code_page);
+  table.PrepareTable();
+  DeviceLocator locator(drives, fields, alerts);
+  MediaScanner scanner(locator, table, lister, progress, fields, code_page);
+
+  const std::size_t files = BareWalk();  // warms the caches
+  if (files == 0) {
+    std::fprintf(stderr, "scan_bench: no files below %s\n", kRoot);
+    return 1;
+  }
+  // The three alternate, so a burst of other work on the machine disturbs one round of each
+  // rather than all rounds of one; the best round of each counts.
+  std::size_t lister_files = 0;
+  double walk = 1e9;
+  double listed = 1e9;
+  double scan = 1e9;
+  for (int round = 0; round < kRounds; ++round) {
+    walk = std::min(walk, BestOf(1, [] { BareWalk(); }));
+    listed = std::min(listed, BestOf(1, [&] { lister_files = ListerWalk(lister); }));
+    scan = std::min(scan, BestOf(1, [&] { scanner.ScanMedia(); }));
+  }
+  if (lister_files != files || fields.ScanRoot() != "Q:\\iPod_Control" || table.RowCount() <= 0) {
+    std::fprintf(stderr, "scan_bench: the runs disagree (%zu files walked, %zu listed, %d rows)\n",
+                 files, lister_files, static_cast<int>(table.RowCount()));
+    return 1;
+  }
+  std::fprintf(stderr, "scan_bench: %zu files, %d rows, walk %.3f s, lister %.3f s\n", files,
+               static_cast<int>(table.RowCount()), walk, listed);
+  std::printf("scan_seconds_%s %.3f\n", suffix.c_str(), scan);
+  std::printf("lister_ratio_%s %.3f\n", suffix.c_str(), listed / walk);
+  std::printf("scan_ratio_%s %.3f\n", suffix.c_str(), scan / walk);
+  std::printf("peak_private_mb_%s %.1f\n", suffix.c_str(), PeakPrivateMegabytes());
+  return 0;
+}
+
+}  // namespace
+}  // namespace tunesafe::bench
+
+int main(int argc, char** argv) { return tunesafe::bench::Run(argc > 1 ? argv[1] : "tree"); }
