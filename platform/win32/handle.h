@@ -32,11 +32,12 @@ class UniqueResource {
 
   UniqueResource(const UniqueResource&) = delete;
   UniqueResource& operator=(const UniqueResource&) = delete;
-  UniqueResource(UniqueResource&& other) noexcept : value_(other.Release()) {}
+  // A move hands the handle over: it stays open and stays counted once.
+  UniqueResource(UniqueResource&& other) noexcept : value_(other.Take()) {}
   UniqueResource& operator=(UniqueResource&& other) noexcept {
     if (this != &other) {
       Reset();
-      value_ = other.Release();
+      value_ = other.Take();
     }
     return *this;
   }
@@ -63,6 +64,8 @@ class UniqueResource {
   }
 
  private:
+  Type Take() { return std::exchange(value_, Traits::Invalid()); }
+
   Type value_ = Traits::Invalid();
 };
 
