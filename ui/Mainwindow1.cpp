@@ -301,7 +301,6 @@ void TMainForm1::FormActivate() {
   table_.PrepareTable();
   SetTag(1);
   RepaintNow();
-  tunesafe::Trace("first activation: settings read");
   Button12Click();
   tunesafe::Trace("first activation done");
 }
@@ -319,7 +318,9 @@ void TMainForm1::FormClose() {
 
 void TMainForm1::Button10Click() {
   if (!ProgressForm1) throw tunesafe::Error("no progress window");
+  tunesafe::Trace("backup");
   tunesafe::BackupRunner(table_, *ProgressForm1, *this, launcher_, alerts_).RunBackup();
+  tunesafe::Trace("backup ended");
 }
 
 void TMainForm1::Button4Click() {
@@ -341,6 +342,7 @@ void TMainForm1::Button12Click() {
                   (RadioButton2->Checked() ? "1" : "0") + (RadioButton3->Checked() ? "1" : "0"));
   tunesafe::DeviceLocator locator(drives_, *this, alerts_);
   tunesafe::MediaScanner(locator, table_, lister_, *ProgressForm1, *this, code_page_).ScanMedia();
+  tunesafe::Trace("scan ended");
 }
 
 void TMainForm1::Button13Click() { ShellOpen(kITunesProgram); }

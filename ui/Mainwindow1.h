@@ -4,8 +4,9 @@
 // writes the window through MainFields.
 #pragma once
 
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include <memory>
 #include <string>

@@ -5,6 +5,9 @@
 //   probe progress   the progress window: rectangle and visibility
 //   probe idle       whether the main window's thread answers a sent message within 5 s
 //   probe close      asks the main window to close, as the taskbar button does
+//   probe restore    restores the minimised main window, as its taskbar button does
+//   probe dialog     the open message box: its caption and text
+//   probe dismiss    presses the message box's OK button
 //   probe trace TEXT writes TEXT with OutputDebugStringA (checks the trace channel)
 #include <windows.h>
 
@@ -118,6 +121,42 @@ int ProbeClose() {
   return 0;
 }
 
+int ProbeRestore() {
+  HWND main_window = FindTopLevel("TMainForm1");
+  if (main_window) {
+    ShowWindow(main_window, SW_RESTORE);
+    SetForegroundWindow(main_window);
+  }
+  std::printf("restored=%d\n", main_window ? 1 : 0);
+  return 0;
+}
+
+// The system's message box window class.
+constexpr char kDialogClass[] = "#32770";
+// The message box's text control.
+constexpr int kMessageTextId = 0xFFFF;
+
+int ProbeDialog() {
+  HWND dialog = FindTopLevel(kDialogClass);
+  if (!dialog || !IsWindowVisible(dialog)) {
+    std::printf("found=0\n");
+    return 0;
+  }
+  char caption[256] = {};
+  GetWindowTextA(dialog, caption, sizeof caption);
+  char text[1024] = {};
+  GetDlgItemTextA(dialog, kMessageTextId, text, sizeof text);
+  std::printf("found=1\ncaption=%s\ntext=%s\n", caption, text);
+  return 0;
+}
+
+int ProbeDismiss() {
+  HWND dialog = FindTopLevel(kDialogClass);
+  const bool posted = dialog && PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  std::printf("posted=%d\n", posted ? 1 : 0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,10 +165,13 @@ int main(int argc, char** argv) {
   if (command == "progress") return ProbeProgress();
   if (command == "idle") return ProbeIdle();
   if (command == "close") return ProbeClose();
+  if (command == "restore") return ProbeRestore();
+  if (command == "dialog") return ProbeDialog();
+  if (command == "dismiss") return ProbeDismiss();
   if (command == "trace" && argc > 2) {
     OutputDebugStringA(argv[2]);
     return 0;
   }
-  std::fprintf(stderr, "usage: probe main|progress|idle|close|trace TEXT\n");
+  std::fprintf(stderr, "usage: probe main|progress|idle|close|restore|dialog|dismiss|trace TEXT\n");
   return 2;
 }
