@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 #include "platform/win32/handle.h"
 
 namespace tunesafe {
@@ -19,16 +21,21 @@ std::wstring ToWide(const std::string& text, UINT code_page) {
   return wide;
 }
 
-// Flags 0 keep the system's best-fit mapping, the same conversion that the "A" calls apply to
-// the names they report (café becomes cafe).
-std::string ToNarrow(const std::wstring& text, UINT code_page) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
+// A name of a directory entry in the code page. Flags 0 keep the system's best-fit mapping,
+// the same conversion that the "A" calls apply to the names they report (café becomes cafe).
+// One call into a buffer that holds any entry name: this runs for every entry of a scan.
+std::string EntryNameToNarrow(const wchar_t* name, UINT code_page) {
+  char buffer[MAX_PATH * 2 + 1];
   const int length =
-      WideCharToMultiByte(code_page, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(code_page, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
-  return narrow;
+      WideCharToMultiByte(code_page, 0, name, -1, buffer, sizeof(buffer), nullptr, nullptr);
+  return length > 0 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+}
+
+// Whether the code page text converts back to exactly the wide name.
+bool ComesBackWhole(const std::string& narrow, const wchar_t* wide, UINT code_page) {
+  wchar_t buffer[MAX_PATH + 1];
+  const int length = MultiByteToWideChar(code_page, 0, narrow.c_str(), -1, buffer, MAX_PATH + 1);
+  return length > 0 && wcscmp(buffer, wide) == 0;
 }
 
 bool IsDotEntry(const wchar_t* name) {
@@ -36,14 +43,13 @@ bool IsDotEntry(const wchar_t* name) {
 }
 
 DirEntry MakeEntry(const WIN32_FIND_DATAW& data, UINT code_page) {
-  const std::wstring long_name = data.cFileName;
   DirEntry entry;
-  entry.long_name = ToNarrow(long_name, code_page);
-  entry.short_name = ToNarrow(data.cAlternateFileName, code_page);
+  entry.long_name = EntryNameToNarrow(data.cFileName, code_page);
+  entry.short_name = EntryNameToNarrow(data.cAlternateFileName, code_page);
   entry.is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   entry.is_reparse_point = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   // A name that does not come back whole from the code page names another file, or none.
-  entry.long_name_lossy = ToWide(entry.long_name, code_page) != long_name;
+  entry.long_name_lossy = !ComesBackWhole(entry.long_name, data.cFileName, code_page);
   return entry;
 }
 
