@@ -227,3 +227,16 @@ e2e_tool_log() {
 }
 e2e_tool_log_lines() { e2e_tool_log | grep -c . || true; }
 e2e_tool_log_has_lines() { [ "$(e2e_tool_log_lines)" -ge "$1" ]; }
+
+# Ends the stand-in tools (started with LIBINSERT_HANG=1) of this test's Wine prefix.
+e2e_end_tools() {
+  e2e_probe end-tools
+  [ "${PROBE[ended]-0}" -ge 1 ] || e2e_fail "no import tool was running"
+}
+
+# Ends whatever tool runs now; true once the program has ended.
+e2e_end_tools_until_exit() {
+  e2e_not_running && return 0
+  e2e_probe end-tools
+  e2e_not_running
+}

@@ -8,8 +8,11 @@
 //   probe restore    restores the minimised main window, as its taskbar button does
 //   probe dialog     the open message box: its caption and text
 //   probe dismiss    presses the message box's OK button
+//   probe end-tools  ends every libinsert.exe of this Wine prefix (a stand-in told to hang)
 //   probe trace TEXT writes TEXT with OutputDebugStringA (checks the trace channel)
 #include <windows.h>
+// tlhelp32.h needs windows.h first.
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -157,6 +160,26 @@ int ProbeDismiss() {
   return 0;
 }
 
+int ProbeEndTools() {
+  int ended = 0;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot != INVALID_HANDLE_VALUE) {
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+      if (lstrcmpiA(entry.szExeFile, "libinsert.exe") != 0) continue;
+      HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
+      if (!process) continue;
+      if (TerminateProcess(process, 0)) ++ended;
+      CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+  }
+  std::printf("ended=%d\n", ended);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,10 +191,13 @@ int main(int argc, char** argv) {
   if (command == "restore") return ProbeRestore();
   if (command == "dialog") return ProbeDialog();
   if (command == "dismiss") return ProbeDismiss();
+  if (command == "end-tools") return ProbeEndTools();
   if (command == "trace" && argc > 2) {
     OutputDebugStringA(argv[2]);
     return 0;
   }
-  std::fprintf(stderr, "usage: probe main|progress|idle|close|restore|dialog|dismiss|trace TEXT\n");
+  std::fprintf(
+      stderr,
+      "usage: probe main|progress|idle|close|restore|dialog|dismiss|end-tools|trace TEXT\n");
   return 2;
 }
