@@ -58,19 +58,27 @@ void Container::PaintSurface(HDC dc, const RECT& area) const {
   }
 }
 
+HDC Container::Buffer(HDC screen) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (!buffer_) buffer_ = std::make_unique<Offscreen>(screen, client);
+  return buffer_->get();
+}
+
 void Container::PaintNow(const RECT& area) {
   if (!Handle() || IsRectEmpty(&area)) return;
   WindowDc screen(Handle());
-  Offscreen picture(screen.get(), area);
-  PaintSurface(picture.get(), area);
-  picture.CopyTo(screen.get());
+  OnPaint(screen.get(), area);
 }
 
 void Container::OnPaint(HDC dc, const RECT& dirty) {
   if (IsRectEmpty(&dirty)) return;
-  Offscreen picture(dc, dirty);
-  PaintSurface(picture.get(), dirty);
-  picture.CopyTo(dc);
+  HDC buffer = Buffer(dc);
+  const int saved = SaveDC(buffer);
+  IntersectClipRect(buffer, dirty.left, dirty.top, dirty.right, dirty.bottom);
+  PaintSurface(buffer, dirty);
+  RestoreDC(buffer, saved);
+  buffer_->CopyTo(dc, dirty);
 }
 
 void Container::OnTimer(UINT_PTR id) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/widgets/colours.h"
+#include "ui/widgets/gdi.h"
 #include "ui/widgets/window.h"
 
 namespace tunesafe::widgets {
@@ -127,7 +128,11 @@ class Container : public Window {
   void SetHovered(GraphicControl* control);
   void SetHinted(GraphicControl* control, POINT point);
 
+  // The surface's off-screen picture, made at the first use and kept for every redraw.
+  HDC Buffer(HDC screen);
+
   Colour colour_;
+  std::unique_ptr<Offscreen> buffer_;
   std::vector<GraphicControl*> graphics_;  // creation order; declared before the owners
   std::vector<std::unique_ptr<Control>> children_;
   GraphicControl* hovered_ = nullptr;

@@ -27,7 +27,13 @@ std::int32_t CounterBar::FillLength(int width) const {
   return std::clamp(product / range, 0, inner);  // L <= 0 fills nothing
 }
 
-void CounterBar::Paint(HDC dc, const RECT& where) const {
+RECT CounterBar::ClientRect() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return client;
+}
+
+void CounterBar::PaintPart(HDC dc, const RECT& where, const RECT& part) const {
   const int width = where.right - where.left;
   const int height = where.bottom - where.top;
   widgets::FillColour(dc, where, args_.colour);
@@ -40,10 +46,11 @@ void CounterBar::Paint(HDC dc, const RECT& where) const {
   widgets::FillColour(dc, RECT{where.right - 1, where.top, where.right, where.bottom}, light);
 
   const int inner = width - 2 * kInset;
-  const std::int32_t filled = FillLength(width);
+  const int first = std::max(0, static_cast<int>(part.left - where.left - kInset));
+  const int last = std::min(FillLength(width), static_cast<int>(part.right - where.left - kInset));
   const Colour b = args_.begin_colour;
   const Colour e = args_.end_colour;
-  for (int x = 0; x < filled; ++x) {
+  for (int x = first; x < last; ++x) {
     auto channel = [&](int (*of)(Colour)) { return (of(e) - of(b)) * x / inner + of(b); };
     const int left = where.left + kInset + x;
     widgets::FillColour(dc, RECT{left, where.top + kInset, left + 1, where.bottom - kInset},
@@ -60,11 +67,12 @@ void CounterBar::Paint(HDC dc, const RECT& where) const {
            number.c_str(), static_cast<int>(number.size()));
 }
 
-RECT CounterBar::NumberRect(std::int32_t value) const {
-  RECT client{};
-  GetClientRect(Handle(), &client);
+RECT CounterBar::NumberRect(HDC dc, std::int32_t value) const {
+  const RECT client = ClientRect();
   const std::string number = std::to_string(value);
-  SIZE text = MeasureText(font_.get(), number);
+  SelectGuard select(dc, font_.get());
+  SIZE text{0, 0};
+  GetTextExtentPoint32A(dc, number.c_str(), static_cast<int>(number.size()), &text);
   const int left = (client.right - text.cx) / 2;
   const int top = (client.bottom - text.cy) / 2;
   // A little slack for overhangs of the glyphs.
@@ -72,34 +80,40 @@ RECT CounterBar::NumberRect(std::int32_t value) const {
               std::min<int>(client.bottom, top + text.cy)};
 }
 
-void CounterBar::DrawNow(const RECT* parts, int count) {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  WindowDc screen(Handle());
-  Offscreen picture(screen.get(), client);
-  Paint(picture.get(), client);
+HDC CounterBar::Buffer(HDC screen) {
+  if (!buffer_) buffer_ = std::make_unique<Offscreen>(screen, ClientRect());
+  return buffer_->get();
+}
+
+void CounterBar::DrawNow(HDC screen, const RECT* parts, int count) {
+  const RECT client = ClientRect();
+  RECT area{};
+  for (int i = 0; i < count; ++i) UnionRect(&area, &area, &parts[i]);
+  if (!IntersectRect(&area, &area, &client)) return;
+  HDC buffer = Buffer(screen);
+  PaintPart(buffer, client, area);
   for (int i = 0; i < count; ++i) {
     RECT part{};
-    if (IntersectRect(&part, &parts[i], &client)) picture.CopyTo(screen.get(), part);
+    if (IntersectRect(&part, &parts[i], &client)) buffer_->CopyTo(screen, part);
   }
 }
 
 void CounterBar::SetPosition(std::int32_t position) {
   if (position == position_) return;
-  RECT client{};
-  GetClientRect(Handle(), &client);
+  const RECT client = ClientRect();
+  WindowDc screen(Handle());
   const std::int32_t old_end = FillLength(client.right);
-  const RECT old_number = NumberRect(position_);
+  const RECT old_number = NumberRect(screen.get(), position_);
   position_ = position;
   const std::int32_t new_end = FillLength(client.right);
+  const RECT new_number = NumberRect(screen.get(), position_);
 
-  RECT strip{kInset + std::min(old_end, new_end) - 2, 0, kInset + std::max(old_end, new_end) + 2,
-             client.bottom};
+  const RECT strip{kInset + std::min(old_end, new_end) - 2, 0,
+                   kInset + std::max(old_end, new_end) + 2, client.bottom};
   RECT number{};
-  const RECT new_number = NumberRect(position_);
   UnionRect(&number, &old_number, &new_number);
   const RECT parts[] = {strip, number};
-  DrawNow(parts, 2);
+  DrawNow(screen.get(), parts, 2);
   InvalidateRect(Handle(), &number, FALSE);
 }
 
@@ -110,18 +124,12 @@ void CounterBar::SetBeginColour(Colour colour) {
 }
 
 void CounterBar::Refresh() {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  DrawNow(&client, 1);
+  const RECT client = ClientRect();
+  WindowDc screen(Handle());
+  DrawNow(screen.get(), &client, 1);
   ValidateRect(Handle(), nullptr);
 }
 
-void CounterBar::OnPaint(HDC dc, const RECT& dirty) {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  Offscreen picture(dc, client);
-  Paint(picture.get(), client);
-  picture.CopyTo(dc, dirty);
-}
+void CounterBar::OnPaint(HDC dc, const RECT& dirty) { DrawNow(dc, &dirty, 1); }
 
 }  // namespace tunesafe::widgets

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "ui/widgets/colours.h"
@@ -59,20 +60,27 @@ class CounterBar : public Window {
   // The filled length in pixels for the current value and a bar `width` wide.
   std::int32_t FillLength(int width) const;
   // Draws the whole bar into `dc` at `where` (the bar's size).
-  void Paint(HDC dc, const RECT& where) const;
+  void Paint(HDC dc, const RECT& where) const { PaintPart(dc, where, where); }
 
  protected:
   void OnPaint(HDC dc, const RECT& dirty) override;
 
  private:
-  // The number's rectangle in client coordinates for a value.
-  RECT NumberRect(std::int32_t value) const;
-  // Draws `parts` of the client area on the screen now, from one off-screen picture.
-  void DrawNow(const RECT* parts, int count);
+  // Draws the bar at `where`, but of its fill only the columns that cross `part`.
+  void PaintPart(HDC dc, const RECT& where, const RECT& part) const;
+  // The number's rectangle in client coordinates for a value, measured on `dc`.
+  RECT NumberRect(HDC dc, std::int32_t value) const;
+  // Draws `parts` of the client area on the screen now, through the off-screen picture.
+  void DrawNow(HDC screen, const RECT* parts, int count);
+  // The bar's off-screen picture, made at the first use and kept: making one per step costs
+  // more than drawing the step.
+  HDC Buffer(HDC screen);
+  RECT ClientRect() const;
 
   CounterBarArgs args_;
   std::int32_t position_;
   Font font_;
+  std::unique_ptr<Offscreen> buffer_;
 };
 
 }  // namespace tunesafe::widgets
