@@ -193,6 +193,8 @@ E2E_REFRESH_BUTTON=(286 116)  # Panel1 (6,98) + Button12 (260,8), 40 x 20
 E2E_CLOSE_BUTTON=(310 12)     # Panel0 (216,2) + Button1 (84,0), 20 x 20
 E2E_TITLE_STRIP=(170 12)      # the red strip between the title and the window buttons
 E2E_PROGRESS_CLOSE=(386 14)   # progress window: Panel1 (376,4) + Button1, 20 x 20
+E2E_SCOPE_BOTH=(142 158)      # Panel1 (6,98) + RadioButton1 (116,52), 130 x 17, near the text
+E2E_SCOPE_MUSIC=(142 174)     # Panel1 (6,98) + RadioButton2 (116,68)
 
 # The device most tests use: music and movies, one file per pattern except two .mp3 files at
 # different depths, Japanese names (ソ表 has a 0x5C trail byte), nested and hidden folders.
