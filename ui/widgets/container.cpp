@@ -61,7 +61,9 @@ void Container::PaintSurface(HDC dc, const RECT& area) const {
 HDC Container::Buffer(HDC screen) {
   RECT client{};
   GetClientRect(Handle(), &client);
-  if (!buffer_) buffer_ = std::make_unique<Offscreen>(screen, client);
+  if (!buffer_ || !EqualRect(&buffer_->area(), &client)) {
+    buffer_ = std::make_unique<Offscreen>(screen, client);
+  }
   return buffer_->get();
 }
 

@@ -81,7 +81,10 @@ RECT CounterBar::NumberRect(HDC dc, std::int32_t value) const {
 }
 
 HDC CounterBar::Buffer(HDC screen) {
-  if (!buffer_) buffer_ = std::make_unique<Offscreen>(screen, ClientRect());
+  const RECT client = ClientRect();
+  if (!buffer_ || !EqualRect(&buffer_->area(), &client)) {
+    buffer_ = std::make_unique<Offscreen>(screen, client);
+  }
   return buffer_->get();
 }
 

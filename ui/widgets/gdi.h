@@ -143,6 +143,7 @@ class Offscreen {
   Offscreen(const Offscreen&) = delete;
   Offscreen& operator=(const Offscreen&) = delete;
   HDC get() const { return dc_.get(); }
+  const RECT& area() const { return area_; }
   // Copies the part `part` (target coordinates, inside the area) to the target in one BitBlt.
   void CopyTo(HDC target, const RECT& part) const;
   void CopyTo(HDC target) const { CopyTo(target, area_); }
