@@ -133,6 +133,10 @@ w::EditArgs ReadOnlyField(w::Bounds bounds) {
   return args;
 }
 
+void AddStyle(HWND window, int which, LONG_PTR bits) {
+  SetWindowLongPtrA(window, which, GetWindowLongPtrA(window, which) | bits);
+}
+
 // Puts a flag back when the first activation ends, however it ends.
 class FlagGuard {
  public:
@@ -156,7 +160,7 @@ TMainForm1::TMainForm1()
       settings_path_(tunesafe::SettingsPathFor(program_path_, code_page_)),
       profile_store_(settings_path_) {
   // A minimise box lets the taskbar button minimise and restore the borderless window.
-  SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_MINIMIZEBOX);
+  AddStyle(Handle(), GWL_STYLE, WS_MINIMIZEBOX);
   AppHint1 = std::make_unique<w::AppHint>();
   CreateTitleStrip();
   CreateInstructions();
@@ -243,6 +247,11 @@ void TMainForm1::CreateStatusPanel() {
       ScopeChoice({116, 84, 130, 17}, text::kScopeMovies, false, on_choice));
   C0_01 = &panel.Add<w::Edit>(ReadOnlyField({116, 8, 140, 19}));
   C0_02 = &panel.Add<w::Edit>(ReadOnlyField({116, 28, 140, 19}));
+  // Keyboard: Tab reaches the panel's controls, and the arrow keys move within the three
+  // choices, which form one group that the edits close.
+  AddStyle(panel.Handle(), GWL_EXSTYLE, WS_EX_CONTROLPARENT);
+  AddStyle(RadioButton1->Handle(), GWL_STYLE, WS_GROUP);
+  AddStyle(C0_01->Handle(), GWL_STYLE, WS_GROUP);
 }
 
 // The start panel: the start button, disabled with a dark red caption until a scan finds the
@@ -271,6 +280,11 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // During a backup run the run's own message handling keeps the quit for later.
       PostQuitMessage(0);
       return 0;
+    case WM_NEXTDLGCTL:
+      // The keyboard navigation of the message loop asks for the next control: the window is
+      // no dialog, so it answers that itself.
+      WMNextDlgCtl(wparam, lparam);
+      return 0;
     case WM_DROPFILES:
       WMDropFiles(reinterpret_cast<HDROP>(wparam));
       return 0;
@@ -282,6 +296,12 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 LRESULT TMainForm1::WMNCHitTest(POINT) { return HTCAPTION; }
 
 void TMainForm1::WMDropFiles(HDROP drop) { DragFinish(drop); }
+
+void TMainForm1::WMNextDlgCtl(WPARAM wparam, LPARAM lparam) {
+  HWND next = lparam ? reinterpret_cast<HWND>(wparam)
+                     : GetNextDlgTabItem(Handle(), GetFocus(), wparam != 0);
+  if (next) SetFocus(next);
+}
 
 void TMainForm1::OnActivate(WPARAM wparam) {
   if (LOWORD(wparam) == WA_INACTIVE || IsIconic(Handle())) return;

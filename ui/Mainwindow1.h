@@ -117,6 +117,8 @@ class TMainForm1 : public tunesafe::widgets::Form, public tunesafe::MainFields {
   LRESULT WMNCHitTest(POINT screen);
   // Dropped files are accepted and ignored.
   void WMDropFiles(HDROP drop);
+  // Tab and the arrow keys: the focus moves to the next control that takes it.
+  void WMNextDlgCtl(WPARAM wparam, LPARAM lparam);
   // The first activation waits while the window is minimised: it runs on the activation that
   // shows the window, or on the restore that follows an activation while minimised.
   void OnActivate(WPARAM wparam);

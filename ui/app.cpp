@@ -30,6 +30,8 @@ void ShowFirstTime(TMainForm1& main_form) {
 void RunMessageLoop() {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // Tab and the arrow keys move between the main window's scope choices.
+    if (MainForm1 && IsDialogMessageA(MainForm1->Handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

@@ -8,6 +8,7 @@
 //   probe restore    restores the minimised main window, as its taskbar button does
 //   probe dialog     the open message box: its caption and text
 //   probe dismiss    presses the message box's OK button
+//   probe focus      the class and text of the main window thread's focus window
 //   probe end-tools  ends every libinsert.exe of this Wine prefix (a stand-in told to hang)
 //   probe trace TEXT writes TEXT with OutputDebugStringA (checks the trace channel)
 #include <windows.h>
@@ -160,6 +161,21 @@ int ProbeDismiss() {
   return 0;
 }
 
+int ProbeFocus() {
+  HWND main_window = FindTopLevel("TMainForm1");
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!main_window || !GetGUIThreadInfo(GetWindowThreadProcessId(main_window, nullptr), &info) ||
+      !info.hwndFocus) {
+    std::printf("focus=0\n");
+    return 0;
+  }
+  char class_name[64] = {};
+  GetClassNameA(info.hwndFocus, class_name, sizeof class_name);
+  std::printf("focus=1\nclass=%s\ntext=%s\n", class_name, WindowText(info.hwndFocus).c_str());
+  return 0;
+}
+
 int ProbeEndTools() {
   int ended = 0;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -191,6 +207,7 @@ int main(int argc, char** argv) {
   if (command == "restore") return ProbeRestore();
   if (command == "dialog") return ProbeDialog();
   if (command == "dismiss") return ProbeDismiss();
+  if (command == "focus") return ProbeFocus();
   if (command == "end-tools") return ProbeEndTools();
   if (command == "trace" && argc > 2) {
     OutputDebugStringA(argv[2]);
@@ -198,6 +215,6 @@ int main(int argc, char** argv) {
   }
   std::fprintf(
       stderr,
-      "usage: probe main|progress|idle|close|restore|dialog|dismiss|end-tools|trace TEXT\n");
+      "usage: probe main|progress|idle|close|restore|dialog|dismiss|focus|end-tools|trace TEXT\n");
   return 2;
 }
