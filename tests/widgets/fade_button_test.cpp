@@ -121,6 +121,32 @@ TEST_F(FadeButtonTest, MoveDuringTheFadeBackDoesNotReverseIt) {
   EXPECT_EQ(ColourText(button.FillColour()), ColourText(MakeColour(255, 62, 62)));
 }
 
+// The fade's own timer on the panel, with the messages handled until the fade ends.
+TEST_F(FadeButtonTest, OwnTimerRunsTheFadeToItsEnd) {
+  FadeButton& button = AddButton(WindowButton());
+  MoveOver(button);
+  const DWORD deadline = GetTickCount() + 10000;
+  while (button.Fading() && GetTickCount() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    testing::PumpMessages();
+  }
+  EXPECT_FALSE(button.Fading()) << "still " << ColourText(button.FillColour());
+  EXPECT_EQ(ColourText(button.FillColour()), ColourText(kClWhite));
+}
+
+TEST_F(FadeButtonTest, ReleaseOutsideThePanelPutsTheButtonAtRest) {
+  FadeButtonArgs args = RefreshButton();
+  int clicks = 0;
+  args.on_click = [&clicks] { ++clicks; };
+  FadeButton& button = AddButton(args);
+  Send(WM_MOUSEMOVE, 15, 12);
+  Send(WM_LBUTTONDOWN, 15, 12);
+  Send(WM_LBUTTONUP, 400, 300);  // no move reported on the way out
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(ColourText(button.FillColour()), ColourText(kClRed));
+  EXPECT_EQ(ColourText(button.CaptionColour()), ColourText(kClWhite));
+}
+
 TEST_F(FadeButtonTest, SwitchingButtonChangesAtOnceAndBack) {
   FadeButton& button = AddButton(RefreshButton());
   struct Step {

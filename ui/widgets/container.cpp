@@ -156,6 +156,9 @@ void Container::OnLButtonUp(POINT point) {
   GraphicControl* pressed = pressed_;
   pressed_ = nullptr;
   if (GetCapture() == Handle()) ReleaseCapture();
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (!PtInRect(&client, point)) OnMouseLeave();  // released outside: no leave comes later
   if (!pressed) return;
   RECT bounds = pressed->BoundsRect();
   if (pressed->Enabled() && pressed->Visible() && PtInRect(&bounds, point)) pressed->Click();
