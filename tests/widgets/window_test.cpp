@@ -90,6 +90,28 @@ TEST(Container, DrawsGraphicControlsInCreationOrderOverItsColour) {
   }
 }
 
+TEST(Panel, OuterBevelRaisedInnerBevelLowered) {
+  Picture picture(20, 12, kPaleCream);
+  Panel::PaintBevels(picture.dc(), RECT{0, 0, 20, 12});
+  const Colour light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  const Colour shadow = GetSysColor(COLOR_BTNSHADOW);
+  struct Pixel {
+    const char* what;
+    POINT at;
+    Colour colour;
+  };
+  const Pixel pixels[] = {
+      {"outer top", {10, 0}, light},      {"outer left", {0, 6}, light},
+      {"outer bottom", {10, 11}, shadow}, {"outer right", {19, 6}, shadow},
+      {"inner top", {10, 1}, shadow},     {"inner left", {1, 6}, shadow},
+      {"inner bottom", {10, 10}, light},  {"inner right", {18, 6}, light},
+      {"inside", {10, 6}, kPaleCream},
+  };
+  for (const Pixel& p : pixels) {
+    EXPECT_EQ(ColourText(picture.At(p.at.x, p.at.y)), ColourText(p.colour)) << p.what;
+  }
+}
+
 // The hand pointer over a fade button, the arrow elsewhere on the panel.
 TEST(Container, HandCursorOverFadeButtons) {
   HostForm host(kClWhite, Bounds{100, 100, 200, 60});

@@ -12,6 +12,7 @@ RadioButton::RadioButton(Container& parent, const RadioButtonArgs& args)
                             args.bounds.height, parent.Handle(), nullptr, GetModuleHandleA(nullptr),
                             nullptr)),
       font_(MakeFont(args.font)),
+      background_colour_(parent.Color()),
       background_(CreateSolidBrush(parent.Color())),
       text_colour_(args.font.colour),
       checked_(args.checked),
@@ -51,8 +52,12 @@ void RadioButton::OnParentCommand(WORD code) {
 }
 
 HBRUSH RadioButton::OnParentCtlColor(HDC dc) {
+  if (background_colour_ != parent_.Color()) {
+    background_colour_ = parent_.Color();
+    background_.Reset(CreateSolidBrush(background_colour_));
+  }
   SetTextColor(dc, text_colour_);
-  SetBkColor(dc, parent_.Color());
+  SetBkColor(dc, background_colour_);
   return background_.get();
 }
 

@@ -45,6 +45,7 @@ class RadioButton : public Control {
   Container& parent_;
   HWND hwnd_;
   Font font_;
+  Colour background_colour_;  // the parent's colour, which the brush below has
   Brush background_;
   Colour text_colour_;
   bool checked_;
