@@ -8,10 +8,6 @@
 namespace libinsert {
 namespace {
 
-// A busy iTunes is asked again every 100 ms for at most 60 s.
-constexpr auto kRejectedRetryLimit = std::chrono::seconds(60);
-constexpr DWORD kRejectedRetryPauseMs = 100;
-
 // Frees the texts a failing member may leave in its exception information.
 class ExceptionInfo {
  public:
@@ -53,11 +49,11 @@ HRESULT InvokeOnce(IDispatch* object, const wchar_t* name, WORD flags, DISPPARAM
 HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, DISPPARAMS* parameters,
                Variant* result) {
   if (object == nullptr) return E_POINTER;
-  const auto give_up = std::chrono::steady_clock::now() + kRejectedRetryLimit;
+  const auto give_up = std::chrono::steady_clock::now() + kBusyRetryLimit;
   for (;;) {
     const HRESULT hr = InvokeOnce(object, name, flags, parameters, result);
     if (!IsCallRejected(hr) || std::chrono::steady_clock::now() >= give_up) return hr;
-    Sleep(kRejectedRetryPauseMs);
+    Sleep(kBusyRetryPauseMs);
   }
 }
 
@@ -65,6 +61,12 @@ HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, DISPPARAMS* p
 
 bool IsCallRejected(HRESULT result) {
   return result == RPC_E_CALL_REJECTED || result == RPC_E_SERVERCALL_RETRYLATER;
+}
+
+bool IsConnectionLost(HRESULT result) {
+  return IsCallRejected(result) || result == RPC_E_DISCONNECTED ||
+         result == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) ||
+         result == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED);
 }
 
 HRESULT GetProperty(IDispatch* object, const wchar_t* name, Variant* result) {

@@ -12,7 +12,8 @@ constexpr int kExitImportFailed = 1;
 //    iTunes is not contacted.
 constexpr int kExitBadArgument = 2;
 // 3: iTunes cannot be reached: "iTunes.Application" is not registered, COM refused to start
-//    it, it did not answer within 60 seconds, or it kept rejecting calls for 60 seconds.
+//    it, it did not answer within 60 seconds, it kept rejecting calls for 60 seconds, or it
+//    quit while adding the file.
 constexpr int kExitNoITunes = 3;
 
 }  // namespace libinsert

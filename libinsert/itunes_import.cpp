@@ -76,16 +76,27 @@ HRESULT ReadAs(IDispatch* object, const wchar_t* name, VARTYPE type, Variant* va
   return VariantChangeType(value->Put(), answer.Address(), 0, type);
 }
 
-// Creating the application object starts iTunes when it is not running.
-ComPtr<IDispatch> ConnectToITunes() {
+// Creating the application object starts iTunes when it is not running. An iTunes that is
+// still closing, or busy, refuses for a moment; it is asked again until `give_up`.
+ComPtr<IDispatch> ConnectToITunes(std::chrono::steady_clock::time_point give_up) {
   ComPtr<IDispatch> application;
   CLSID clsid;
   if (FAILED(CLSIDFromProgID(L"iTunes.Application", &clsid))) return application;
-  if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER,
-                              IID_IDispatch, reinterpret_cast<void**>(application.Put())))) {
+  for (;;) {
+    const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER,
+                                        IID_IDispatch, reinterpret_cast<void**>(application.Put()));
+    if (SUCCEEDED(hr)) return application;
     application.Reset();
+    const bool refused_for_now = hr == CO_E_SERVER_STOPPING || IsCallRejected(hr);
+    if (!refused_for_now || std::chrono::steady_clock::now() >= give_up) return application;
+    Sleep(kBusyRetryPauseMs);
   }
-  return application;
+}
+
+// A call that failed after iTunes had answered: a lost connection (iTunes quit, or kept
+// rejecting calls) means iTunes cannot be reached; any other error is iTunes failing the file.
+int ExitCodeOfFailedCall(HRESULT result) {
+  return IsConnectionLost(result) ? kExitNoITunes : kExitImportFailed;
 }
 
 // iTunes adds files in the background: AddFile hands back an operation status that reports
@@ -99,30 +110,34 @@ int AddAndWait(IDispatch* playlist, const std::string& path,
   argument.vt = VT_BSTR;
   argument.bstrVal = path_text.Get();
   Variant answer;
-  if (FAILED(CallMethod(playlist, L"AddFile", argument, &answer))) return kExitImportFailed;
+  HRESULT hr = CallMethod(playlist, L"AddFile", argument, &answer);
+  if (FAILED(hr)) return ExitCodeOfFailedCall(hr);
   const ComPtr<IDispatch> status = answer.TakeDispatch();
   if (!status) return kExitImportFailed;
 
   for (;;) {
     Variant in_progress;
-    if (FAILED(ReadAs(status.Get(), L"InProgress", VT_BOOL, &in_progress))) {
-      return kExitImportFailed;
-    }
+    hr = ReadAs(status.Get(), L"InProgress", VT_BOOL, &in_progress);
+    if (FAILED(hr)) return ExitCodeOfFailedCall(hr);
     if (in_progress.Get().boolVal == VARIANT_FALSE) break;
     Sleep(static_cast<DWORD>(poll_interval.count()));
   }
   Variant tracks_answer;
-  if (FAILED(GetProperty(status.Get(), L"Tracks", &tracks_answer))) return kExitImportFailed;
+  hr = GetProperty(status.Get(), L"Tracks", &tracks_answer);
+  if (FAILED(hr)) return ExitCodeOfFailedCall(hr);
   const ComPtr<IDispatch> tracks = tracks_answer.TakeDispatch();
+  if (!tracks) return kExitImportFailed;
   Variant count;
-  if (!tracks || FAILED(ReadAs(tracks.Get(), L"Count", VT_I4, &count))) return kExitImportFailed;
+  hr = ReadAs(tracks.Get(), L"Count", VT_I4, &count);
+  if (FAILED(hr)) return ExitCodeOfFailedCall(hr);
   return count.Get().lVal > 0 ? kExitAdded : kExitImportFailed;
 }
 
 int RunImport(const std::string& path, const ImportTimings& timings, ImportProgress* progress) {
+  const auto give_up = std::chrono::steady_clock::now() + timings.connect_limit;
   const ComApartment apartment;
   if (!apartment.Entered()) return kExitNoITunes;
-  const ComPtr<IDispatch> application = ConnectToITunes();
+  const ComPtr<IDispatch> application = ConnectToITunes(give_up);
   if (!application) return kExitNoITunes;
   Variant answer;
   if (FAILED(GetProperty(application.Get(), L"LibraryPlaylist", &answer))) return kExitNoITunes;

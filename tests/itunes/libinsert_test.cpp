@@ -223,6 +223,11 @@ TEST_F(LibinsertTest, ReportsAnITunesThatCannotBeReached) {
        StandInDll(),
        {{L"ITUNES_STANDIN_FAIL", L"create"}},
        {"load", "create-refused", "unload\t0"}},
+      {"iTunes quits during the add",
+       StandInDll(),
+       {{L"ITUNES_STANDIN_FAIL", L"quit"}},
+       {"load", "create", "LibraryPlaylist",
+        "AddFile\t" + std::string(kDeviceUtf8) + "\\" + kSongUtf8, "disconnected", "unload\t0"}},
   };
   AddDeviceFile(kSongUtf8, "ID3");
   for (const Case& c : cases) {
@@ -239,19 +244,35 @@ TEST_F(LibinsertTest, ReportsAnITunesThatCannotBeReached) {
   }
 }
 
-// iTunes rejects calls while it is busy (a dialog open, still starting); such calls were not
-// carried out and are made again.
-TEST_F(LibinsertTest, RepeatsCallsThatABusyITunesRejects) {
+// iTunes refuses calls while it is busy (a dialog open, still starting) and refuses to start
+// while it is still closing; such calls were not carried out and are made again.
+TEST_F(LibinsertTest, RepeatsCallsThatABusyITunesRefuses) {
+  struct Case {
+    const char* what;
+    Settings settings;
+    int position;  // where the refusals come in the log of a taken add
+    Lines refusals;
+  };
+  const Case cases[] = {
+      {"calls rejected",
+       {{L"ITUNES_STANDIN_REJECT_CALLS", L"3"}},
+       2,
+       {"rejected\tLibraryPlaylist", "rejected\tLibraryPlaylist", "rejected\tLibraryPlaylist"}},
+      {"still closing", {{L"ITUNES_STANDIN_FAIL", L"stopping"}}, 1, {"create-stopping"}},
+  };
   AddDeviceFile(kSongUtf8, "ID3 busy");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ForgetRun();
 
-  const ProcessResult result =
-      Run(Quoted(DeviceAnsi(kSongAnsi)), {{L"ITUNES_STANDIN_REJECT_CALLS", L"3"}});
+    const ProcessResult result = Run(Quoted(DeviceAnsi(kSongAnsi)), c.settings);
 
-  ASSERT_TRUE(result.ended);
-  EXPECT_EQ(result.exit_code, libinsert::kExitAdded);
-  Lines expected = AddedLog(std::string(kDeviceUtf8) + "\\" + kSongUtf8, kSongName);
-  expected.insert(expected.begin() + 2, 3, "rejected\tLibraryPlaylist");
-  EXPECT_EQ(Log(), expected);
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(result.exit_code, libinsert::kExitAdded);
+    Lines expected = AddedLog(std::string(kDeviceUtf8) + "\\" + kSongUtf8, kSongName);
+    expected.insert(expected.begin() + c.position, c.refusals.begin(), c.refusals.end());
+    EXPECT_EQ(Log(), expected);
+  }
 }
 
 }  // namespace

@@ -41,6 +41,10 @@ class OperationStatus final : public DispatchObject {
 
  protected:
   HRESULT Call(DISPID id, DISPPARAMS*, VARIANT* result, EXCEPINFO*) override {
+    if (Config().failure == Failure::kQuit) {
+      LogEvent("disconnected");
+      return RPC_E_DISCONNECTED;
+    }
     if (id == kInProgress) {
       const bool in_progress = !finished_ && !MayFinish();
       if (in_progress) {

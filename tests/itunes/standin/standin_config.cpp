@@ -31,10 +31,12 @@ std::wstring ModuleFolder() {
 Failure FailureFromEnvironment() {
   const std::wstring name = Environment(L"ITUNES_STANDIN_FAIL");
   if (name == L"create") return Failure::kCreate;
+  if (name == L"stopping") return Failure::kStopping;
   if (name == L"hang") return Failure::kHang;
   if (name == L"addfile") return Failure::kAddFile;
   if (name == L"nostatus") return Failure::kNoStatus;
   if (name == L"notracks") return Failure::kNoTracks;
+  if (name == L"quit") return Failure::kQuit;
   return Failure::kNone;
 }
 

@@ -6,9 +6,11 @@
 //   ITUNES_STANDIN_DELAY_MS     an add stays in progress this long after AddFile (default 0)
 //   ITUNES_STANDIN_BUSY_POLLS   ...and for at least this many InProgress reads (default 0)
 //   ITUNES_STANDIN_REJECT_CALLS the first n calls are rejected as by a busy iTunes (default 0)
-//   ITUNES_STANDIN_FAIL         create: the class refuses to start; hang: starting never ends;
-//                               addfile: AddFile raises an error; nostatus: AddFile returns
-//                               nothing; notracks: the add finishes without a track
+//   ITUNES_STANDIN_FAIL         create: the class refuses to start; stopping: the first start
+//                               is refused as by an iTunes still closing; hang: starting never
+//                               ends; addfile: AddFile raises an error; nostatus: AddFile
+//                               returns nothing; notracks: the add finishes without a track;
+//                               quit: iTunes is gone when the add is asked about
 #pragma once
 
 #include <windows.h>
@@ -17,7 +19,7 @@
 
 namespace itunes_standin {
 
-enum class Failure { kNone, kCreate, kHang, kAddFile, kNoStatus, kNoTracks };
+enum class Failure { kNone, kCreate, kStopping, kHang, kAddFile, kNoStatus, kNoTracks, kQuit };
 
 struct StandInConfig {
   std::wstring library_dir;

@@ -14,6 +14,7 @@ namespace itunes_standin {
 namespace {
 
 std::atomic<long> server_locks{0};
+std::atomic<long> starts_refused{0};
 
 class ClassFactory final : public IClassFactory, private LiveObject {
  public:
@@ -42,6 +43,12 @@ class ClassFactory final : public IClassFactory, private LiveObject {
       case Failure::kCreate:
         LogEvent("create-refused");
         return CO_E_SERVER_EXEC_FAILURE;
+      case Failure::kStopping:
+        if (starts_refused++ == 0) {
+          LogEvent("create-stopping");
+          return CO_E_SERVER_STOPPING;
+        }
+        break;
       case Failure::kHang:
         // An iTunes that never finishes starting: the client must give up on its own.
         LogEvent("create-hang");
