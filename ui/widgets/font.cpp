@@ -2,17 +2,17 @@
 
 namespace tunesafe::widgets {
 
-Font MakeFont(const FontSpec& spec) {
+Font MakeFont(const FontSpec& font) {
   LOGFONTA log{};
-  log.lfHeight = spec.height;
-  log.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  log.lfUnderline = spec.underline ? TRUE : FALSE;
+  log.lfHeight = font.height;
+  log.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  log.lfUnderline = font.underline ? TRUE : FALSE;
   log.lfCharSet = SHIFTJIS_CHARSET;
   log.lfOutPrecision = OUT_DEFAULT_PRECIS;
   log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   log.lfQuality = DEFAULT_QUALITY;
   log.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  lstrcpynA(log.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+  lstrcpynA(log.lfFaceName, font.face.c_str(), LF_FACESIZE);
   return Font(CreateFontIndirectA(&log));
 }
 

@@ -22,8 +22,9 @@ struct FontSpec {
   Colour colour = kClBlack;
 };
 
-// A GDI font for the spec (SHIFTJIS_CHARSET); the system picks a stand-in for a missing face.
-Font MakeFont(const FontSpec& spec);
+// A GDI font of that face, height and style (SHIFTJIS_CHARSET); the system picks a stand-in
+// for a missing face.
+Font MakeFont(const FontSpec& font);
 
 // Width and height of a single line of text in a font, measured on the screen's DC.
 SIZE MeasureText(HFONT font, const std::string& text);
