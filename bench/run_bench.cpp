@@ -1,7 +1,7 @@
 // Times BackupRunner::RunBackup over 200 rows with the real launcher and the stand-in tool
 // (copied beside this program; it ends at once) against a bare CreateProcessA +
 // WaitForSingleObject(INFINITE) loop over the same 200 command lines, in the same run. The
-// two alternate, best of 3 each (the machine may be busy with other work; the best run of
+// two alternate, best of 2 each (the machine may be busy with other work; the best run of
 // each is the one least disturbed). Prints "name value" lines:
 //   run_ms_per_file   run_ratio
 #include <windows.h>
@@ -69,7 +69,7 @@ int Run() {
   BareLoop({command_lines.front()});  // the first start loads the tool into the caches
   double bare = 1e9;
   double run = 1e9;
-  for (int round = 0; round < 3; ++round) {
+  for (int round = 0; round < 2; ++round) {
     bare = std::min(bare, BestOf(1, [&] { BareLoop(command_lines); }));
     run = std::min(run, BestOf(1, [&] {
                      table.SetHandedOver(0);  // hand every row over again

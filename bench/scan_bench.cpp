@@ -1,6 +1,7 @@
 // Times the whole scan of the device on Q: (made by bench/run.sh) against one bare
-// breadth-first FindFirstFileA walk of the same tree, in the same run, best of 5 rounds each
-// after a warm-up walk. Prints "name value" lines with the given suffix (e.g. 40k):
+// breadth-first FindFirstFileA walk of the same tree, in the same run, best of N rounds each
+// after a warm-up walk. Arguments: the figures' suffix (e.g. 40k) and N (default 5). Prints
+// "name value" lines:
 //   scan_seconds_<suffix>   lister_ratio_<suffix>   scan_ratio_<suffix>
 //   peak_private_mb_<suffix>
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <string>
 #include <vector>
@@ -27,7 +29,6 @@ namespace tunesafe::bench {
 namespace {
 
 const char kRoot[] = "Q:\\iPod_Control\\";
-constexpr int kRounds = 5;
 
 // The plainest walk there is: one "*.*" enumeration per folder, folders queued.
 std::size_t BareWalk() {
@@ -82,7 +83,7 @@ double PeakPrivateMegabytes() {
   return static_cast<double>(counters.PeakPagefileUsage) / (1024.0 * 1024.0);
 }
 
-int Run(const std::string& suffix) {
+int Run(const std::string& suffix, int rounds) {
   SetCriticalErrorMode();
   Win32CodePage code_page;
   Win32DriveSystem drives;
@@ -106,7 +107,7 @@ int Run(const std::string& suffix) {
   double walk = 1e9;
   double listed = 1e9;
   double scan = 1e9;
-  for (int round = 0; round < kRounds; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     walk = std::min(walk, BestOf(1, [] { BareWalk(); }));
     listed = std::min(listed, BestOf(1, [&] { lister_files = ListerWalk(lister); }));
     scan = std::min(scan, BestOf(1, [&] { scanner.ScanMedia(); }));
@@ -128,4 +129,6 @@ int Run(const std::string& suffix) {
 }  // namespace
 }  // namespace tunesafe::bench
 
-int main(int argc, char** argv) { return tunesafe::bench::Run(argc > 1 ? argv[1] : "tree"); }
+int main(int argc, char** argv) {
+  return tunesafe::bench::Run(argc > 1 ? argv[1] : "tree", argc > 2 ? std::atoi(argv[2]) : 5);
+}

@@ -4,6 +4,10 @@
 
 namespace tunesafe {
 
-bool Win32CodePage::IsLeadByte(unsigned char byte) const { return IsDBCSLeadByte(byte) != 0; }
+Win32CodePage::Win32CodePage() {
+  for (int byte = 0; byte < 256; ++byte) {
+    lead_[static_cast<std::size_t>(byte)] = IsDBCSLeadByte(static_cast<BYTE>(byte)) != 0;
+  }
+}
 
 }  // namespace tunesafe

@@ -24,11 +24,18 @@ std::wstring ToWide(const std::string& text, UINT code_page) {
 // A name of a directory entry in the code page. Flags 0 keep the system's best-fit mapping,
 // the same conversion that the "A" calls apply to the names they report (café becomes cafe).
 // One call into a buffer that holds any entry name: this runs for every entry of a scan.
-std::string EntryNameToNarrow(const wchar_t* name, UINT code_page) {
+std::string EntryNameToNarrow(const wchar_t* name, UINT code_page, bool& ascii) {
+  // Most names are plain ASCII, which every ANSI code page keeps as it is.
+  ascii = true;
+  std::size_t length = 0;
+  for (; name[length] != L'\0'; ++length) {
+    if (name[length] >= 0x80) ascii = false;
+  }
+  if (ascii) return std::string(name, name + length);
   char buffer[MAX_PATH * 2 + 1];
-  const int length =
+  const int size =
       WideCharToMultiByte(code_page, 0, name, -1, buffer, sizeof(buffer), nullptr, nullptr);
-  return length > 0 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+  return size > 0 ? std::string(buffer, static_cast<std::size_t>(size - 1)) : std::string();
 }
 
 // Whether the code page text converts back to exactly the wide name.
@@ -44,12 +51,14 @@ bool IsDotEntry(const wchar_t* name) {
 
 DirEntry MakeEntry(const WIN32_FIND_DATAW& data, UINT code_page) {
   DirEntry entry;
-  entry.long_name = EntryNameToNarrow(data.cFileName, code_page);
-  entry.short_name = EntryNameToNarrow(data.cAlternateFileName, code_page);
+  bool ascii = true;
+  bool short_ascii = true;
+  entry.long_name = EntryNameToNarrow(data.cFileName, code_page, ascii);
+  entry.short_name = EntryNameToNarrow(data.cAlternateFileName, code_page, short_ascii);
   entry.is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   entry.is_reparse_point = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   // A name that does not come back whole from the code page names another file, or none.
-  entry.long_name_lossy = !ComesBackWhole(entry.long_name, data.cFileName, code_page);
+  entry.long_name_lossy = !ascii && !ComesBackWhole(entry.long_name, data.cFileName, code_page);
   return entry;
 }
 
