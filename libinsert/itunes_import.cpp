@@ -105,7 +105,7 @@ int AddAndWait(IDispatch* playlist, const std::string& path,
                std::chrono::milliseconds poll_interval) {
   const std::wstring wide_path = WideFromAnsi(path);
   Bstr path_text(wide_path.c_str());
-  VARIANT argument;
+  VARIANT argument;  // borrows the text; path_text frees it
   VariantInit(&argument);
   argument.vt = VT_BSTR;
   argument.bstrVal = path_text.Get();
@@ -115,6 +115,8 @@ int AddAndWait(IDispatch* playlist, const std::string& path,
   const ComPtr<IDispatch> status = answer.TakeDispatch();
   if (!status) return kExitImportFailed;
 
+  // No time limit: copying a large movie may take long, and the backup run relies on the tool
+  // ending only when the file is in the library.
   for (;;) {
     Variant in_progress;
     hr = ReadAs(status.Get(), L"InProgress", VT_BOOL, &in_progress);
