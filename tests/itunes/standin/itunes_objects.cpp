@@ -4,6 +4,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "tests/itunes/standin/standin_config.h"
 #include "tests/itunes/standin/standin_log.h"
