@@ -2,7 +2,7 @@
 
 namespace tunesafe::widgets {
 
-Form::Form(const FormArgs& args) : Container(args.colour) {
+Form::Form(const FormArgs& args) : Container(args.colour), font_(args.font) {
   DWORD ex_style = args.extra_ex_style | (args.stay_on_top ? WS_EX_TOPMOST : 0);
   Create(args.class_name, WS_POPUP | WS_CLIPCHILDREN, ex_style, args.bounds, nullptr, args.caption);
 }
