@@ -343,11 +343,16 @@ void TMainForm1::Button10Click() {
   tunesafe::Trace("backup ended");
 }
 
-void TMainForm1::Button4Click() {
-  const std::string name = tunesafe::BaseName(program_path_, code_page_);
+std::string InfoPageAddress(const std::string& host, const std::string& program_path,
+                            const tunesafe::CodePage& code_page) {
   // The name goes into a URL query: encoded, so a name with blanks, "&", "#" or Japanese
-  // characters reaches the page whole.
-  ShellOpen(std::string("http://") + kInfoHost + kInfoPath + tunesafe::PercentEncode(name));
+  // characters arrives as it is.
+  return "http://" + host + kInfoPath +
+         tunesafe::PercentEncode(tunesafe::BaseName(program_path, code_page));
+}
+
+void TMainForm1::Button4Click() {
+  ShellOpen(InfoPageAddress(kInfoHost, program_path_, code_page_));
 }
 
 void TMainForm1::Button3Click() { ShellOpen(program_dir_ + kUserGuide); }

@@ -143,3 +143,8 @@ class TMainForm1 : public tunesafe::widgets::Form, public tunesafe::MainFields {
 
 // The one main window; null before it is created and after it is destroyed.
 extern TMainForm1* MainForm1;
+
+// The information page's address: "http://" + host + "/info.php?pf=w&sn=" + the program
+// file's base name, percent-encoded so that any name reaches the page whole.
+std::string InfoPageAddress(const std::string& host, const std::string& program_path,
+                            const tunesafe::CodePage& code_page);
