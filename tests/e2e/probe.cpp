@@ -3,6 +3,7 @@
 // (texts in the ANSI code page, as the windows hold them):
 //   probe main       the main window: rectangle, visibility, the two edits, the scope radios
 //   probe progress   the progress window: rectangle and visibility
+//   probe hint       the application's hint window: rectangle and visibility
 //   probe idle       whether the main window's thread answers a sent message within 5 s
 //   probe close      asks the main window to close, as the taskbar button does
 //   probe restore    restores the minimised main window, as its taskbar button does
@@ -99,13 +100,13 @@ int ProbeMain() {
   return 0;
 }
 
-int ProbeProgress() {
-  HWND progress = FindTopLevel("TProgressForm1");
-  if (!progress) {
+int ProbeTopLevel(const char* class_name) {
+  HWND window = FindTopLevel(class_name);
+  if (!window) {
     std::printf("found=0\n");
     return 0;
   }
-  PrintWindowState(progress);
+  PrintWindowState(window);
   return 0;
 }
 
@@ -201,7 +202,8 @@ int ProbeEndTools() {
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "main") return ProbeMain();
-  if (command == "progress") return ProbeProgress();
+  if (command == "progress") return ProbeTopLevel("TProgressForm1");
+  if (command == "hint") return ProbeTopLevel("THintWindow");
   if (command == "idle") return ProbeIdle();
   if (command == "close") return ProbeClose();
   if (command == "restore") return ProbeRestore();
@@ -213,8 +215,8 @@ int main(int argc, char** argv) {
     OutputDebugStringA(argv[2]);
     return 0;
   }
-  std::fprintf(
-      stderr,
-      "usage: probe main|progress|idle|close|restore|dialog|dismiss|focus|end-tools|trace TEXT\n");
+  std::fprintf(stderr,
+               "usage: probe "
+               "main|progress|hint|idle|close|restore|dialog|dismiss|focus|end-tools|trace TEXT\n");
   return 2;
 }
