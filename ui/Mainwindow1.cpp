@@ -47,7 +47,7 @@ w::FormArgs FormSettings() {
   args.caption = tunesafe::kApplicationTitle;
   args.bounds = w::Bounds{kInitialLeft, kInitialTop, TMainForm1::kWidth, TMainForm1::kHeight};
   args.colour = w::kClWhite;
-  args.extra_ex_style = WS_EX_APPWINDOW | WS_EX_ACCEPTFILES;  // a taskbar button of its own
+  args.extra_ex_style = WS_EX_APPWINDOW;  // a taskbar button of its own
   return args;
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Started minimised (a shortcut set to run minimised): the window waits on the taskbar, no
 # settings are read and no scan runs until the user restores it; then the first activation
-# runs, once.
+# runs, once. "_" minimises again, and restoring then reads and scans nothing.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 e2e_program_folder
@@ -22,6 +22,18 @@ e2e_probe main
 e2e_expect "iconic after the restore" "${PROBE[iconic]}" 0
 e2e_expect "drive text" "${PROBE[edit1]}" "ドライブ Q:"
 e2e_expect "scans" "$(e2e_trace_count 'scan radios')" 1
+
+# "_" sends the window to the taskbar; restoring brings it back where it was, without reading
+# the settings or scanning again.
+e2e_click_main 290 12  # Panel0 (216,2) + Button2 (64,0), 20 x 20
+e2e_wait_for "minimised by _" e2e_probe_is main iconic 1
+e2e_probe restore
+e2e_wait_for "restored window" e2e_probe_is main iconic 0
+e2e_wait_for "idle main window" e2e_probe_is idle idle 1
+e2e_probe main
+e2e_expect "place after the restore" "${PROBE[left]},${PROBE[top]}" "20,20"
+e2e_expect "scans after the restore" "$(e2e_trace_count 'scan radios')" 1
+e2e_expect "first activations" "$(e2e_trace_count 'first activation done')" 1
 
 e2e_click_main "${E2E_CLOSE_BUTTON[@]}"
 e2e_wait_exit

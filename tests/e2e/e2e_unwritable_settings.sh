@@ -8,7 +8,8 @@ e2e_standard_device
 e2e_settings "[SET]
 M_LEFT=20"
 ini="$E2E_PROGRAM/Tunesafe.ini"
-chattr +i "$ini"
+# An immutable file stops the write even for root; without chattr's right the test cannot run.
+chattr +i "$ini" || { echo "SKIP: chattr +i not permitted here"; exit 77; }
 trap 'chattr -i "$ini" 2>/dev/null; e2e_cleanup' EXIT
 e2e_start
 e2e_wait_ready
