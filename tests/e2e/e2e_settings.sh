@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The settings file: dragging the main window by its title strip moves it, and "×" writes the
-# new place and the scope choice; started with "||" as first argument, the program reads the
-# file but leaves it unchanged byte for byte on close.
+# The settings file: dragging the main window by its title strip moves it (a press on a panel
+# does not), and "×" writes the new place and the scope choice; started with "||" as first
+# argument, the program reads the file but leaves it unchanged byte for byte on close.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 e2e_program_folder
@@ -9,10 +9,15 @@ e2e_standard_device
 e2e_start
 e2e_wait_ready
 
-# Drag by the red strip: press, move by (+60, +40), release.
-x=$((20 + E2E_TITLE_STRIP[0])) y=$((20 + E2E_TITLE_STRIP[1]))
-xdotool mousemove $((x + 1)) $((y + 1)) mousemove "$x" "$y" mousedown 1
-xdotool mousemove $((x + 30)) $((y + 20)) mousemove $((x + 60)) $((y + 40)) mouseup 1
+# drag X Y DX DY: press at a screen point, move by (DX, DY) in two steps, release.
+drag() {
+  xdotool mousemove $(($1 + 1)) $(($2 + 1)) mousemove "$1" "$2" mousedown 1
+  xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) mousemove $(($1 + $3)) $(($2 + $4)) mouseup 1
+}
+# A press on the status panel's bare surface drags nothing; one on the red strip drags the
+# window by (+60, +40). Had the first moved it, no state on the way would read 80,60.
+drag $((20 + 20)) $((20 + 190)) 50 70  # Panel1 (6,98) + (14,92), below the captions
+drag $((20 + E2E_TITLE_STRIP[0])) $((20 + E2E_TITLE_STRIP[1])) 60 40
 e2e_wait_for "moved window" e2e_probe_is main left 80
 e2e_expect "window place after the drag" "${PROBE[left]},${PROBE[top]}" "80,60"
 
