@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the benchmark programs of the windows preset and runs them under Wine, printing one
 # figure a line ("name value") on stdout; progress goes to stderr.
-#   scan_seconds_40k  lister_ratio_40k  scan_ratio_40k  peak_private_mb_40k
-#   scan_seconds_100k lister_ratio_100k scan_ratio_100k peak_private_mb_100k
-#   run_ms_per_file   run_ratio
+#   scan_seconds_40k  lister_ratio_40k  scan_ratio_40k  scan_ratio_paired_40k  peak_private_mb_40k
+#   scan_seconds_100k lister_ratio_100k scan_ratio_100k scan_ratio_paired_100k peak_private_mb_100k
+#   run_ms_per_file   run_ratio         run_ratio_paired
+# The *_paired figures pair each bare step with the real one, so load from other work on the
+# machine falls on both alike (see scan_bench.cpp and run_bench.cpp).
 # Usage: bench/run.sh [build dir]   (default build/windows)
 # The device trees are made on drive Q: of the test prefix (TUNESAFE_CACHE picks the cache).
 set -euo pipefail
@@ -46,6 +48,6 @@ scan 40k 40000 2000 5
 scan 100k 100000 5000 3
 empty_drives
 
-say "200 tool runs, two rounds of each loop"
+say "200 tool runs: two rounds of each loop, then one paired run"
 LIBINSERT_LOG='R:\libinsert.log' "$root/scripts/wine-run.sh" "$build/bench/run_bench.exe"
 say "done"

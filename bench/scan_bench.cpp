@@ -3,6 +3,10 @@
 // after a warm-up walk. Arguments: the figures' suffix (e.g. 40k) and N (default 5). Prints
 // "name value" lines:
 //   scan_seconds_<suffix>   lister_ratio_<suffix>   scan_ratio_<suffix>
+//   scan_ratio_paired_<suffix>: the same comparison paired folder by folder, for a machine
+//     busy with other work: each round also runs one scan whose listing enumerates each folder
+//     once bare (timed apart) next to the real listing, so both see the same moment's load;
+//     the scan's time is its whole time less the bare enumerations (median of the rounds)
 //   peak_private_mb_<suffix>
 #include <windows.h>
 // psapi.h needs the types of windows.h first.
@@ -75,6 +79,41 @@ std::size_t ListerWalk(Win32DirectoryLister& lister) {
   return files;
 }
 
+// One bare "*.*" enumeration of one folder.
+void BareList(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  const HANDLE find = FindFirstFileA((folder + "*.*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  while (FindNextFileA(find, &data)) {
+  }
+  FindClose(find);
+}
+
+// The real listing, with a bare enumeration of the same folder next to each real one (before
+// it on even calls, after it on odd ones), timed apart.
+class PairedLister : public DirectoryLister {
+ public:
+  std::string FullPath(const std::string& path) override { return real_.FullPath(path); }
+  bool Exists(const std::string& path) override { return real_.Exists(path); }
+  bool ListFolder(const std::string& folder, std::vector<DirEntry>& entries) override {
+    const bool bare_first = calls_++ % 2 == 0;
+    if (bare_first) bare_seconds += BestOf(1, [&] { BareList(folder); });
+    const bool listed = real_.ListFolder(folder, entries);
+    if (!bare_first) bare_seconds += BestOf(1, [&] { BareList(folder); });
+    return listed;
+  }
+  double bare_seconds = 0;
+
+ private:
+  Win32DirectoryLister real_;
+  int calls_ = 0;
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 double PeakPrivateMegabytes() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof(counters);
@@ -107,10 +146,16 @@ int Run(const std::string& suffix, int rounds) {
   double walk = 1e9;
   double listed = 1e9;
   double scan = 1e9;
+  std::vector<double> paired_ratios;
   for (int round = 0; round < rounds; ++round) {
     walk = std::min(walk, BestOf(1, [] { BareWalk(); }));
     listed = std::min(listed, BestOf(1, [&] { lister_files = ListerWalk(lister); }));
     scan = std::min(scan, BestOf(1, [&] { scanner.ScanMedia(); }));
+
+    PairedLister paired;
+    MediaScanner paired_scanner(locator, table, paired, progress, fields, code_page);
+    const double total = BestOf(1, [&] { paired_scanner.ScanMedia(); });
+    paired_ratios.push_back((total - paired.bare_seconds) / paired.bare_seconds);
   }
   if (lister_files != files || fields.ScanRoot() != "Q:\\iPod_Control" || table.RowCount() <= 0) {
     std::fprintf(stderr, "scan_bench: the runs disagree (%zu files walked, %zu listed, %d rows)\n",
@@ -122,6 +167,7 @@ int Run(const std::string& suffix, int rounds) {
   std::printf("scan_seconds_%s %.3f\n", suffix.c_str(), scan);
   std::printf("lister_ratio_%s %.3f\n", suffix.c_str(), listed / walk);
   std::printf("scan_ratio_%s %.3f\n", suffix.c_str(), scan / walk);
+  std::printf("scan_ratio_paired_%s %.3f\n", suffix.c_str(), Median(paired_ratios));
   std::printf("peak_private_mb_%s %.1f\n", suffix.c_str(), PeakPrivateMegabytes());
   return 0;
 }
