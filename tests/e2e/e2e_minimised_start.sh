@@ -7,6 +7,7 @@ e2e_init "$@"
 e2e_program_folder
 e2e_standard_device
 : >"$E2E_WORK/trace.log"
+xdotool mousemove 1000 740
 (cd "$E2E_PROGRAM" &&
   exec wine start /min /wait Tunesafe.exe </dev/null >/dev/null 2>"$E2E_WORK/trace.log") &
 E2E_MAIN_PID=$!

@@ -111,6 +111,8 @@ e2e_settings() {
 # e2e_start [ARG...]: starts Tunesafe.exe from its folder; its trace goes to trace.log.
 e2e_start() {
   : >"$E2E_WORK/trace.log"
+  # The pointer waits in a far corner, away from every control of the new windows.
+  xdotool mousemove 1000 740
   (cd "$E2E_PROGRAM" && exec wine Tunesafe.exe "$@" </dev/null >/dev/null 2>"$E2E_WORK/trace.log") &
   E2E_MAIN_PID=$!
 }
