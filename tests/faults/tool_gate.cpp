@@ -1,10 +1,12 @@
-// libinsert.exe for the scenarios in which iTunes cannot be reached. While the file
-// itunes_down.txt lies beside this program and the argument holds its text (an empty file
-// matches every argument), it appends its command line to itunes_down.log beside it and ends
-// at once with exit code 3, as a tool that finds no iTunes does. Otherwise it runs the
-// stand-in import tool libinsert_standin.exe beside it with the very same command line and
-// start-up information, and ends with the stand-in's exit code. So a test can take iTunes
-// away and bring it back while the program keeps running.
+// A libinsert.exe whose faults a test switches on and off by files beside it while the program
+// keeps running (the stand-in's environment is fixed when the program starts). A switch file
+// holds a text; it applies to a start whose command line holds that text (an empty file
+// applies to every start):
+//   itunes_down.txt  append the command line to itunes_down.log beside this program and end
+//                    at once with exit code 3, as a tool that finds no iTunes does
+//   crash_on.txt     run the stand-in told to crash (LIBINSERT_CRASH=1)
+// Otherwise it runs the stand-in import tool libinsert_standin.exe beside it with the very
+// same command line and start-up information, and ends with the stand-in's exit code.
 #include <windows.h>
 
 #include <string>
@@ -37,6 +39,11 @@ bool ReadWhole(const std::string& path, std::string& content) {
   return true;
 }
 
+bool SwitchedOn(const std::string& switch_file, const std::string& command_line) {
+  std::string text;
+  return ReadWhole(switch_file, text) && command_line.find(text) != std::string::npos;
+}
+
 void AppendLine(const std::string& path, const std::string& line) {
   const HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
@@ -54,11 +61,12 @@ constexpr int kExitNoITunes = 3;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string folder = ProgramFolder();
   std::string command_line = GetCommandLineA();
-  std::string match;
-  if (ReadWhole(folder + "itunes_down.txt", match) &&
-      command_line.find(match) != std::string::npos) {
+  if (SwitchedOn(folder + "itunes_down.txt", command_line)) {
     AppendLine(folder + "itunes_down.log", command_line + "\n");
     return kExitNoITunes;
+  }
+  if (SwitchedOn(folder + "crash_on.txt", command_line)) {
+    SetEnvironmentVariableA("LIBINSERT_CRASH", "1");
   }
 
   STARTUPINFOA startup{};
