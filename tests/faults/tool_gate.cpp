@@ -5,6 +5,8 @@
 //   itunes_down.txt  append the command line to itunes_down.log beside this program and end
 //                    at once with exit code 3, as a tool that finds no iTunes does
 //   crash_on.txt     run the stand-in told to crash (LIBINSERT_CRASH=1)
+//   hang_on.txt      run the stand-in told never to end (LIBINSERT_HANG=1); ending that
+//                    stand-in (libinsert_standin.exe) ends this program with its exit code
 // Otherwise it runs the stand-in import tool libinsert_standin.exe beside it with the very
 // same command line and start-up information, and ends with the stand-in's exit code.
 #include <windows.h>
@@ -67,6 +69,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   if (SwitchedOn(folder + "crash_on.txt", command_line)) {
     SetEnvironmentVariableA("LIBINSERT_CRASH", "1");
+  }
+  if (SwitchedOn(folder + "hang_on.txt", command_line)) {
+    SetEnvironmentVariableA("LIBINSERT_HANG", "1");
   }
 
   STARTUPINFOA startup{};
