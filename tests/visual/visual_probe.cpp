@@ -1,0 +1,73 @@
+// A console helper of the visual tests, run in the same Wine prefix as Tunesafe.exe. It prints
+// key=value lines:
+//   visual_probe hint-size TEXT  the size a hint window has for TEXT: the platform's text
+//                                rectangle in the hint font ("ＭＳ Ｐゴシック" -16 bold, broken
+//                                within the screen's width) plus 6 across and 2 down
+//   visual_probe hint-shape      the shown hint window's rectangle, the box of its window
+//                                region and whether its corner and centre lie in the region
+//   visual_probe cursor          the height of the pointer, below which hints are placed
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// "ＭＳ Ｐゴシック"
+constexpr char kMsPGothic[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+
+int HintSize(const std::string& text) {
+  HFONT font = CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH, kMsPGothic);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font);
+  RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
+  DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  std::printf("width=%ld\nheight=%ld\n", rect.right - rect.left + 6, rect.bottom - rect.top + 2);
+  return 0;
+}
+
+int HintShape() {
+  HWND hint = FindWindowExA(nullptr, nullptr, "THintWindow", nullptr);
+  if (!hint || !IsWindowVisible(hint)) {
+    std::printf("visible=0\n");
+    return 0;
+  }
+  RECT rect{};
+  GetWindowRect(hint, &rect);
+  std::printf("visible=1\nleft=%ld\ntop=%ld\nwidth=%ld\nheight=%ld\n", rect.left, rect.top,
+              rect.right - rect.left, rect.bottom - rect.top);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(hint, region) != ERROR) {
+    RECT box{};
+    GetRgnBox(region, &box);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    std::printf("region_width=%ld\nregion_height=%ld\ncorner_in=%d\ncentre_in=%d\n",
+                box.right - box.left, box.bottom - box.top, PtInRegion(region, 0, 0) ? 1 : 0,
+                PtInRegion(region, width / 2, height / 2) ? 1 : 0);
+  } else {
+    std::printf("region_width=0\n");
+  }
+  DeleteObject(region);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "hint-size" && argc > 2) return HintSize(argv[2]);
+  if (command == "hint-shape") return HintShape();
+  if (command == "cursor") {
+    std::printf("height=%d\n", GetSystemMetrics(SM_CYCURSOR));
+    return 0;
+  }
+  std::fprintf(stderr, "usage: visual_probe hint-size TEXT|hint-shape|cursor\n");
+  return 2;
+}
