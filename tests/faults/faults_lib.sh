@@ -93,28 +93,40 @@ faults_fprobe() {
 FAULTS_MUSIC_BAR=(132 28 260 15)
 FAULTS_MOVIE_BAR=(132 48 260 15)
 
-# faults_counters_equal NAME: shows the (hidden) progress window without activating it, takes a
-# screenshot, hides it again, and tells whether the music bar and the movie bar look the same
-# pixel for pixel. With the movie counter at 0 and nothing filled, that holds exactly when the
-# music counter reads 0 as well.
-faults_counters_equal() {
+# faults_shoot_counters NAME: shows the (hidden) progress window without activating it, waits
+# until its counters are on the screen, crops the music bar and the movie bar into
+# $E2E_WORK/music.png and movie.png, and hides the window again.
+faults_shoot_counters() {
   faults_fprobe show-progress
   [ "${PROBE[shown]-0}" = 1 ] || e2e_fail "no progress window to show"
-  local left=${PROBE[left]} top=${PROBE[top]} shot="$E2E_ARTIFACTS/$E2E_NAME-$1.png"
-  e2e_wait_for "progress window painted" faults_fprobe_is painted painted 1
-  import -window root "$shot"
+  FAULTS_SHOT="$E2E_ARTIFACTS/$E2E_NAME-$1.png" FAULTS_LEFT=${PROBE[left]} FAULTS_TOP=${PROBE[top]}
+  e2e_wait_for "counters on the screen" faults_counters_painted
   faults_fprobe hide-progress
-  local m=("${FAULTS_MUSIC_BAR[@]}") v=("${FAULTS_MOVIE_BAR[@]}")
-  convert "$shot" -crop "${m[2]}x${m[3]}+$((left + m[0]))+$((top + m[1]))" +repage \
-    "$E2E_WORK/music.png"
-  convert "$shot" -crop "${v[2]}x${v[3]}+$((left + v[0]))+$((top + v[1]))" +repage \
-    "$E2E_WORK/movie.png"
+  [ "${PROBE[hidden]-0}" = 1 ] || e2e_fail "the progress window did not hide again"
+}
+
+faults_crop() {
+  local bar=("${@:2}")
+  convert "$FAULTS_SHOT" -crop \
+    "${bar[2]}x${bar[3]}+$((FAULTS_LEFT + bar[0]))+$((FAULTS_TOP + bar[1]))" +repage "$1"
+}
+
+# Both bars show their white inner area (more than half of each is white).
+faults_counters_painted() {
+  import -window root "$FAULTS_SHOT"
+  faults_crop "$E2E_WORK/music.png" "${FAULTS_MUSIC_BAR[@]}"
+  faults_crop "$E2E_WORK/movie.png" "${FAULTS_MOVIE_BAR[@]}"
+  local half=$((FAULTS_MUSIC_BAR[2] * FAULTS_MUSIC_BAR[3] / 2))
+  [ "$(e2e_colour_count "$E2E_WORK/music.png" 0 0 1000 1000 255 255 255)" -gt "$half" ] &&
+    [ "$(e2e_colour_count "$E2E_WORK/movie.png" 0 0 1000 1000 255 255 255)" -gt "$half" ]
+}
+
+# faults_counters_equal NAME: whether the music bar and the movie bar look the same pixel for
+# pixel. With the movie counter at 0, nothing is filled in it, so that holds exactly when the
+# music counter reads 0 as well.
+faults_counters_equal() {
+  faults_shoot_counters "$1"
   local differing
   differing=$(compare -metric AE "$E2E_WORK/music.png" "$E2E_WORK/movie.png" null: 2>&1 || true)
   [ "$differing" = 0 ]
-}
-
-faults_fprobe_is() {
-  faults_fprobe "$1"
-  [ "${PROBE[$2]-}" = "$3" ]
 }
