@@ -17,9 +17,9 @@ namespace {
 constexpr char kMsPGothic[] = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
 
 int HintSize(const std::string& text) {
-  HFONT font = CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH, kMsPGothic);
+  HFONT font =
+      CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kMsPGothic);
   HDC screen = GetDC(nullptr);
   HGDIOBJ old = SelectObject(screen, font);
   RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
