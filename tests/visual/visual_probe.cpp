@@ -5,6 +5,10 @@
 //                                within the screen's width) plus 6 across and 2 down
 //   visual_probe hint-shape      the shown hint window's rectangle, the box of its window
 //                                region and whether its corner and centre lie in the region
+//   visual_probe hint-watch      waits (up to 20 s) for the hint window to show, prints
+//                                hint-shape's lines at once, then waits for it to go and
+//                                prints shown_ms, how long it stayed; started before the
+//                                pointer moves, it reads the shape even on a slow machine
 //   visual_probe cursor          the height of the pointer, below which hints are placed
 #include <windows.h>
 
@@ -32,9 +36,14 @@ int HintSize(const std::string& text) {
   return 0;
 }
 
-int HintShape() {
+HWND ShownHint() {
   HWND hint = FindWindowExA(nullptr, nullptr, "THintWindow", nullptr);
-  if (!hint || !IsWindowVisible(hint)) {
+  return hint && IsWindowVisible(hint) ? hint : nullptr;
+}
+
+int HintShape() {
+  HWND hint = ShownHint();
+  if (!hint) {
     std::printf("visible=0\n");
     return 0;
   }
@@ -55,6 +64,28 @@ int HintShape() {
     std::printf("region_width=0\n");
   }
   DeleteObject(region);
+  std::fflush(stdout);
+  return 0;
+}
+
+constexpr DWORD kWatchLimitMs = 20000;
+constexpr DWORD kWatchPollMs = 5;
+
+int HintWatch() {
+  std::printf("watching=1\n");
+  std::fflush(stdout);
+  const DWORD start = GetTickCount();
+  while (!ShownHint()) {
+    if (GetTickCount() - start > kWatchLimitMs) return 1;
+    Sleep(kWatchPollMs);
+  }
+  const DWORD shown = GetTickCount();
+  HintShape();
+  while (ShownHint()) {
+    if (GetTickCount() - shown > kWatchLimitMs) return 1;
+    Sleep(kWatchPollMs);
+  }
+  std::printf("shown_ms=%lu\n", static_cast<unsigned long>(GetTickCount() - shown));
   return 0;
 }
 
@@ -64,10 +95,11 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "hint-size" && argc > 2) return HintSize(argv[2]);
   if (command == "hint-shape") return HintShape();
+  if (command == "hint-watch") return HintWatch();
   if (command == "cursor") {
     std::printf("height=%d\n", GetSystemMetrics(SM_CYCURSOR));
     return 0;
   }
-  std::fprintf(stderr, "usage: visual_probe hint-size TEXT|hint-shape|cursor\n");
+  std::fprintf(stderr, "usage: visual_probe hint-size TEXT|hint-shape|hint-watch|cursor\n");
   return 2;
 }
