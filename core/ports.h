@@ -85,7 +85,9 @@ struct DirEntry {
   std::string short_name;  // the 8.3 alias; empty when the volume keeps none for this entry
   bool is_folder = false;
   bool is_reparse_point = false;  // a junction or symbolic link: never descended
-  bool long_name_lossy = false;   // the long name cannot be written in the ANSI code page
+  // The long name does not open the entry: it cannot be written in the ANSI code page, or
+  // no Win32 path can hold it (Wine lists Unix names such as a"b.mp3 as they are).
+  bool long_name_lossy = false;
 };
 
 class DirectoryLister {

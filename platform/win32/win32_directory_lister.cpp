@@ -45,6 +45,19 @@ bool ComesBackWhole(const std::string& narrow, const wchar_t* wide, UINT code_pa
   return length > 0 && wcscmp(buffer, wide) == 0;
 }
 
+// Wine shows a Unix name as it is, also one that no Win32 path can hold: a wildcard or a
+// character that paths reserve (a quote even ends the tool's quoted argument early), or a
+// final dot or blank, which path parsing drops. Such a name opens only by its 8.3 alias. (A
+// ":" opens under Wine as it is, and Wine keeps it in the alias too.)
+bool IsUnusableInPath(const wchar_t* name) {
+  std::size_t length = 0;
+  for (; name[length] != L'\0'; ++length) {
+    const wchar_t c = name[length];
+    if (c < 0x20 || std::wcschr(L"\"*/<>?\\|", c) != nullptr) return true;
+  }
+  return length > 0 && (name[length - 1] == L'.' || name[length - 1] == L' ');
+}
+
 bool IsDotEntry(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
@@ -58,7 +71,8 @@ DirEntry MakeEntry(const WIN32_FIND_DATAW& data, UINT code_page) {
   entry.is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   entry.is_reparse_point = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   // A name that does not come back whole from the code page names another file, or none.
-  entry.long_name_lossy = !ascii && !ComesBackWhole(entry.long_name, data.cFileName, code_page);
+  entry.long_name_lossy = IsUnusableInPath(data.cFileName) ||
+                          (!ascii && !ComesBackWhole(entry.long_name, data.cFileName, code_page));
   return entry;
 }
 

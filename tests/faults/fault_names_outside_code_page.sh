@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Files whose long names hold characters outside code page 932 (written on the Linux side in
-# UTF-8) reach the tool by a path that opens them: the stand-in copies every file it is given,
-# and each file's content arrives exactly once, also beside a file whose name is the lossy
-# form of another's (cafe.mp3 next to café.mp3).
+# UTF-8), or characters that no Win32 path holds (Wine lists such Unix names as they are),
+# reach the tool by a path that opens them: the stand-in copies every file it is given, and
+# each file's content arrives exactly once, also beside a file whose name is the lossy form
+# of another's (cafe.mp3 next to café.mp3).
 source "$(dirname "$0")/faults_lib.sh"
 faults_init "$@"
 e2e_program_folder
@@ -14,6 +15,9 @@ names=(
   'Music/🎵 song.mp3'
   'Music/ソ表.mp3'
   'Vidéo/naïve.mov'
+  'Music/say "hi".mp3'
+  'Music/what?.m4a'
+  'Music/end.mp3.'
 )
 device="$TUNESAFE_DRIVES/q/iPod_Control"
 for i in "${!names[@]}"; do

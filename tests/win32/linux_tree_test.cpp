@@ -4,6 +4,7 @@
 //   iPod_Control\café.mp3
 //   iPod_Control\Music\a.mp3
 //   iPod_Control\Music\loop -> ..   (a symbolic link to iPod_Control)
+//   R:\odd\a"b.mp3, what?.mp3, back\slash.mp3, pi|pe.mp3, trail.mp3. and plain.mp3
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -47,6 +48,20 @@ TEST_F(LinuxTreeTest, TheLinkIsListedAsAReparsePointAndTheNameAsLossy) {
   EXPECT_FALSE(PathExists("Q:\\iPod_Control\\" + cafe->long_name));
   ASSERT_FALSE(cafe->short_name.empty());
   EXPECT_TRUE(PathExists("Q:\\iPod_Control\\" + cafe->short_name));
+}
+
+TEST_F(LinuxTreeTest, NamesThatNoPathHoldsAreMarkedAndOpenByTheirAlias) {
+  Win32DirectoryLister lister;
+  std::vector<DirEntry> odd;
+  ASSERT_TRUE(lister.ListFolder("R:\\odd\\", odd));
+  ASSERT_EQ(odd.size(), 6u);
+  for (const DirEntry& entry : odd) {
+    const bool plain = entry.long_name == "plain.mp3";
+    EXPECT_EQ(entry.long_name_lossy, !plain) << entry.long_name;
+    if (plain) continue;
+    ASSERT_FALSE(entry.short_name.empty()) << entry.long_name;
+    EXPECT_TRUE(PathExists("R:\\odd\\" + entry.short_name)) << entry.long_name;
+  }
 }
 
 TEST_F(LinuxTreeTest, ScanEndsAndListsEveryFileOnceByANameThatOpens) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the device tree of linux_tree_test.cpp on drive Q: from the Linux side (a folder link
-# loop and a UTF-8 name outside code page 932), runs the test program under Wine, and removes
-# the tree again, whatever the outcome. Usage: linux_tree_test.sh <win32_linux_tree_tests.exe>
+# loop, a UTF-8 name outside code page 932, names that no Win32 path holds), runs the test
+# program under Wine, and removes the tree again, whatever the outcome. Usage: linux_tree_test.sh <win32_linux_tree_tests.exe>
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/wine-env.sh"
@@ -21,5 +21,9 @@ mkdir -p "$device/Music"
 : >"$device/café.mp3"
 : >"$device/Music/a.mp3"
 ln -s .. "$device/Music/loop"
+# Names that no Win32 path holds, which Wine lists as they are, on drive R:.
+odd="$TUNESAFE_DRIVES/r/odd"
+mkdir -p "$odd"
+for name in 'a"b.mp3' 'what?.mp3' 'back\slash.mp3' 'pi|pe.mp3' 'trail.mp3.' 'plain.mp3'; do : >"$odd/$name"; done
 
 TUNESAFE_LINUX_TREE=1 "$root/scripts/wine-run.sh" "$1"
