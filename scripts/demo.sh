@@ -10,8 +10,9 @@
 #
 # On a fresh Debian 12 machine it installs what it needs (scripts/setup.sh) and builds the
 # windows preset. The demo device is a generated iPod_Control tree on drive I: of a Wine prefix
-# of its own; the import tool beside Tunesafe.exe copies every file it is given into the demo
-# library folder.
+# of its own; beside Tunesafe.exe is the real import tool libinsert.exe, and the prefix has the
+# stand-in iTunes registered as "iTunes.Application": it adds each file it is given by copying
+# it into the demo library folder, a little slowly, so the countdown can be watched.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -24,7 +25,7 @@ demo_out="$root/build/demo"  # screenshots and the program's trace
 
 "$root/scripts/setup.sh"
 cmake --preset windows -B "$build_dir" >/dev/null
-cmake --build "$build_dir" --target Tunesafe libinsert_standin -j2
+cmake --build "$build_dir" --target Tunesafe libinsert itunes_standin -j2
 
 # The demo's own prefix: a copy of the template with drive I: added while no server runs.
 export TUNESAFE_PREFIX="${TUNESAFE_CACHE:-$root/.cache}/demo-prefix"
@@ -32,6 +33,8 @@ source "$root/scripts/wine-env.sh"
 demo_drive="$TUNESAFE_CACHE/demo-ipod"
 demo_library="$TUNESAFE_CACHE/demo-library"
 program_dir="$TUNESAFE_CACHE/demo-program"
+itunes_dir="$TUNESAFE_CACHE/demo-itunes"
+itunes_log="$demo_out/itunes_standin.log"
 
 make_demo_prefix() {
   [ -f "$WINEPREFIX/.tunesafe-ready" ] && return 0
@@ -69,19 +72,53 @@ make_demo_device() {
   printf 'art' >"$base/Music/F01/cover.jpg"
 }
 
-# The import tool beside the program. Now the stand-in that copies each file into the demo
-# library; this is the one place to change for another tool.
+# The import tool beside the program: the real libinsert.exe, talking to the stand-in iTunes,
+# which is registered in the demo prefix from a copy of its own (the build's DLL stays free to
+# be rebuilt). Every libinsert.exe the program starts reads the stand-in's settings from its
+# environment: the demo library, the log, and 150 ms per add.
 install_import_tool() {
-  cp "$build_dir/tools/libinsert/libinsert.exe" "$program_dir/libinsert.exe"
-  export LIBINSERT_COPY_TO="Z:${demo_library//\//\\}"
-  export LIBINSERT_LOG="Z:${demo_out//\//\\}\\libinsert.log"
+  cp "$build_dir/libinsert/libinsert.exe" "$program_dir/libinsert.exe"
+  mkdir -p "$itunes_dir"
+  cp "$build_dir/tests/itunes/itunes_standin.dll" "$itunes_dir/"
+  "$root/tests/itunes/register.sh" "$WINEPREFIX" "$itunes_dir/itunes_standin.dll" >/dev/null
+  export ITUNES_STANDIN_LIBRARY="Z:${demo_library//\//\\}"
+  export ITUNES_STANDIN_LOG="Z:${itunes_log//\//\\}"
+  export ITUNES_STANDIN_DELAY_MS=150
 }
 
+# How many events of one kind ("AddFile", "added") the stand-in logged.
+itunes_events() {
+  [ -f "$itunes_log" ] || { echo 0; return; }
+  tr -d '\r' <"$itunes_log" | awk -F '\t' -v event="$1" '$1 == event' | wc -l
+}
+
+# The music and movie files of the demo device, one a line, relative to iPod_Control.
+device_media() {
+  (cd "$demo_drive/iPod_Control" && find . -type f -regextype posix-extended \
+    -iregex '.*\.(mp3|m4a|aac|wav|aif|aiff|m4p|m4b|m4v|mp4|mpg|mov)' | sed 's|^\./||' | sort)
+}
+
+# Prints what the library received; true when it holds every media file of the device, with
+# its content, each added once.
 print_library() {
+  local media asked added received missing=0 f
+  media=$(device_media | grep -c .)
+  asked=$(itunes_events AddFile)
+  added=$(itunes_events added)
+  received=$(find "$demo_library" -type f | wc -l)
   echo
-  echo "The import tool was started $(grep -c . "$demo_out/libinsert.log" 2>/dev/null || echo 0) times."
-  echo "The demo library received $(find "$demo_library" -type f | wc -l) files:"
+  echo "The demo device holds $media music and movie files."
+  echo "iTunes (the stand-in) was asked to add $asked files and added $added."
+  echo "The demo library received $received files:"
   (cd "$demo_library" && find . -type f | sed 's|^\./|  |' | sort)
+  while IFS= read -r f; do
+    if ! cmp -s "$demo_drive/iPod_Control/$f" "$demo_library/$(basename "$f")"; then
+      echo "  missing: $f"
+      missing=$((missing + 1))
+    fi
+  done < <(device_media)
+  [ "$missing" -eq 0 ] && [ "$asked" -eq "$media" ] && [ "$added" -eq "$media" ] &&
+    [ "$received" -eq "$media" ]
 }
 
 wait_for() {  # wait_for SECONDS DESCRIPTION COMMAND...
@@ -107,7 +144,7 @@ echo "demo: device on drive I: ($demo_drive), program in $program_dir"
 
 if [ $headless -eq 0 ]; then
   (cd "$program_dir" && wine Tunesafe.exe)
-  print_library
+  print_library || true  # the user may have closed the program before the run ended
   exit 0
 fi
 
@@ -140,12 +177,15 @@ eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y of the main window
 click() { xdotool mousemove $((X + $1 + 1)) $((Y + $2 + 1)) mousemove $((X + $1)) $((Y + $2)) click 1; }
 
 click 162 246  # the start button
-wait_for 30 "first imported file" test -n "$(ls -A "$demo_library")"
+run_started=$SECONDS
+library_has_files() { [ -n "$(ls -A "$demo_library")" ]; }  # asked afresh at every poll
+wait_for 30 "first imported file" library_has_files
 import -window root "$demo_out/demo-during-run.png"
 wait_for 300 "end of the run" traced "backup ended"
+echo "demo: the run took about $((SECONDS - run_started)) s"
 import -window root "$demo_out/demo-after-run.png"
 click 310 12  # "×"
 wait_for 30 "program exit" eval '! kill -0 '"$program_pid"
 program_pid=""
 echo "demo: screenshots in $demo_out"
-print_library
+print_library || { echo "demo: the library does not hold every file of the device once" >&2; exit 1; }
