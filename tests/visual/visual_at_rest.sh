@@ -25,7 +25,7 @@ refresh() {
   local scans
   scans=$(e2e_trace_count "scan ended")
   e2e_click_main "${E2E_REFRESH_BUTTON[@]}"
-  e2e_wait_for "scan after refresh" [ "$(e2e_trace_count "scan ended")" -gt "$scans" ]
+  e2e_wait_for "scan after refresh" vis_trace_count_above "scan ended" "$scans"
   xdotool mousemove 1000 740
   vis_wait_main "refresh button back at rest" vis_pixel_is 268 108 255,0,0
 }

@@ -6,6 +6,7 @@
 #  - the refresh button: blue fill, black 1-pixel border, yellow caption; back to red, gray
 #    and white after the leave;
 #  - the link: the caption turns blue, never a border; dark again after the leave;
+#  - the enabled start button: like the refresh button, with a 2-pixel border;
 #  - the disabled start button (no device): nothing changes under the pointer, its hint shows,
 #    leaving keeps the dark red caption, and a click starts nothing.
 source "$(dirname "$0")/visual_lib.sh"
@@ -87,11 +88,34 @@ has   Button13.caption.dark        252 32 66 12 70,70,70     60
 lacks Button13.no-gray-border      252 32 66 12 128,128,128
 TABLE
 
+# The enabled start button (Button10, the device is there): blue fill, black 2-pixel border,
+# yellow caption under the pointer; red, gray and white after the leave.
+vis_point 250 240
+vis_wait_main "blue start button under the pointer" vis_pixel_is 44 246 0,0,255
+vis_save main-hover-start
+vis_check_table "enabled start button under the pointer" <<'TABLE'
+px    Button10.border.black        42 246        0,0,0
+px    Button10.border.black.inner  43 246        0,0,0
+px    Button10.border.black.top    100 227       0,0,0
+px    Button10.border.black.bottom 100 264       0,0,0
+px    Button10.fill.blue.top       100 228       0,0,255
+has   Button10.caption.yellow      44 228 236 36 255,255,0    100
+lacks Button10.caption.not-white   44 228 236 36 255,255,255
+TABLE
+leave
+vis_wait_main "red start button after the leave" vis_pixel_is 44 246 255,0,0
+vis_check_table "enabled start button after the leave" <<'TABLE'
+px    Button10.border.gray         42 246        128,128,128
+px    Button10.border.gray.inner   43 246        128,128,128
+has   Button10.caption.white       44 228 236 36 255,255,255  100
+lacks Button10.caption.not-yellow  44 228 236 36 255,255,0
+TABLE
+
 # The device goes: the start button is disabled with its dark red caption.
 e2e_empty_drives
 scans=$(e2e_trace_count "scan ended")
 e2e_click_main "${E2E_REFRESH_BUTTON[@]}"
-e2e_wait_for "scan without a device" [ "$(e2e_trace_count "scan ended")" -gt "$scans" ]
+e2e_wait_for "scan without a device" vis_trace_count_above "scan ended" "$scans"
 e2e_wait_for "no device in C0_01" e2e_probe_is main edit1 "接続されていません"
 leave
 vis_wait_main "refresh button at rest" vis_pixel_is 268 108 255,0,0
@@ -125,7 +149,7 @@ start_at_rest "disabled start button after the click and the leave"
 # A refresh after the click: its scan proves the click was handled first.
 scans=$(e2e_trace_count "scan ended")
 e2e_click_main "${E2E_REFRESH_BUTTON[@]}"
-e2e_wait_for "scan after the click" [ "$(e2e_trace_count "scan ended")" -gt "$scans" ]
+e2e_wait_for "scan after the click" vis_trace_count_above "scan ended" "$scans"
 e2e_expect "backup runs after a click on the disabled start button" \
   "$(e2e_trace_count "backup")" 0
 e2e_expect "tools started" "$(e2e_tool_log_lines)" 0

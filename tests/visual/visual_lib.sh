@@ -17,7 +17,13 @@ vis_init() {
   e2e_init "$1" "$2" "$3" "$5"
   VIS_SHOTS="$E2E_WORK/shots"
   mkdir -p "$VIS_SHOTS"
+  # A command that fails outside a condition ends the test: say which one.
+  set -E
+  trap 'echo "FAIL: ${BASH_SOURCE[0]##*/}:$LINENO: $BASH_COMMAND" >&2' ERR
 }
+
+# vis_trace_count_above TEXT N: true once the program's trace has more than N lines of TEXT.
+vis_trace_count_above() { [ "$(e2e_trace_count "$1")" -gt "$2" ]; }
 
 # vis_visual_probe WHAT...: runs the visual probe; fills PROBE like e2e_probe.
 vis_visual_probe() {
