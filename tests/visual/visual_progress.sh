@@ -2,7 +2,8 @@
 # The progress window during a backup run, probed pixel by pixel: the cream background in its
 # black outline (the last column and row white), the shadowed dark labels, the two counters
 # with their sunken edge and, after a scan of 100 movie files, the movie counter's blue fill
-# of 100 x 256 / 4000 = 6 columns running from pure blue; the red close button.
+# of 100 x 256 / 4000 = 6 columns running from pure blue; the red close button, which turns
+# blue with a black border and a yellow caption under the pointer and has its hint.
 source "$(dirname "$0")/visual_lib.sh"
 vis_init "$@"
 
@@ -59,6 +60,26 @@ px    Button1.border              376  14          128,128,128
 px    Button1.fill                378   6          255,0,0
 has   Button1.caption             377   5   18 18  255,255,255  4
 TABLE
+
+# "×" under the pointer: blue, black border, yellow caption at once, and its hint " 閉じる".
+xdotool mousemove $((left + E2E_PROGRESS_CLOSE[0] + 1)) $((top + E2E_PROGRESS_CLOSE[1] + 1)) \
+  mousemove $((left + E2E_PROGRESS_CLOSE[0])) $((top + E2E_PROGRESS_CLOSE[1]))
+progress_close_blue() {
+  vis_grab "$left" "$top" 402 74
+  vis_pixel_is 378 6 0,0,255
+}
+e2e_wait_for "blue close button under the pointer" progress_close_blue
+vis_check_table "progress close button under the pointer" <<'TABLE'
+px    Button1.border.black        376  14          0,0,0
+px    Button1.border.black.right  395  14          0,0,0
+px    Button1.fill.blue           377  14          0,0,255
+has   Button1.caption.yellow      377   5   18 18  255,255,0    4
+lacks Button1.caption.not-white   377   5   18 18  255,255,255
+TABLE
+e2e_wait_for "hint of the close button" e2e_probe_is hint visible 1
+hint_width=${PROBE[width]}
+vis_visual_probe hint-size " 閉じる"
+e2e_expect "hint of the close button: width for its text" "$hint_width" "${PROBE[width]}"
 
 # Cancel: "×", then the tool in hand ends and the run with it.
 e2e_click_progress "${E2E_PROGRESS_CLOSE[@]}"
