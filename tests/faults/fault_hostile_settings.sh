@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Hostile settings files: start-up survives each of them (the main window appears and the
 # first scan runs), and the window stands where the profile rules put it: at its initial
-# place where the file says nothing usable.
+# place where the file says nothing usable or a place out of the screen's reach.
 source "$(dirname "$0")/faults_lib.sh"
 faults_init "$@"
 e2e_program_folder
@@ -9,16 +9,20 @@ e2e_standard_device
 ini="$E2E_PROGRAM/Tunesafe.ini"
 rows=${#E2E_DEVICE_ORDER[@]}
 
-# run_case NAME EXPECTED_PLACE EXPECTED_RADIOS: starts the program on the settings file as it
-# is now, checks the place and the scope choice, closes with "||" so the file stays as it was.
+# run_case NAME PLACE RADIOS COUNT: starts the program on the settings file as it is now,
+# checks the window's place, the scope choice and the first scan's count, and closes; started
+# with "||", the program leaves the file byte for byte as it was.
 run_case() {
+  cp "$ini" "$E2E_WORK/before.ini"
   e2e_start "||"
   e2e_wait_ready
   e2e_probe main
   e2e_expect "$1: window place" "${PROBE[left]},${PROBE[top]}" "$2"
   e2e_expect "$1: scope choice" "${PROBE[radio1]}${PROBE[radio2]}${PROBE[radio3]}" "$3"
   e2e_expect "$1: first scan" "$(faults_count)" "$4"
-  faults_close
+  e2e_probe close  # as from the taskbar: the "×" may be off the screen
+  e2e_wait_exit
+  cmp -s "$ini" "$E2E_WORK/before.ini" || e2e_fail "$1: the settings file changed"
   e2e_log "$1: window at $2"
 }
 
@@ -65,6 +69,20 @@ run_case "keys in lower case" "100,50" 001 $((rows - E2E_DEVICE_MUSIC))
 printf '\xff\xfe' >"$ini"
 printf '[SET]\r\nM_LEFT=150\r\nM_TOP=60\r\n' | iconv -f ascii -t utf-16le >>"$ini"
 run_case "UTF-16 file" "150,60" 100 $rows
+
+# A place no screen shows would leave the window out of reach: it stays at its initial place,
+# also at the ends of the 32-bit range, where the far edge no longer fits in 32 bits. A
+# window that still overlaps the screen goes where the file says.
+for place in "40000,-40000" "2147483647,2147483647" "-2147483648,-2147483648"; do
+  e2e_settings "[SET]
+M_LEFT=${place%,*}
+M_TOP=${place#*,}"
+  run_case "place $place" "$initial" 100 $rows
+done
+e2e_settings "[SET]
+M_LEFT=-100
+M_TOP=-50"
+run_case "partly off the screen" "-100,-50" 100 $rows
 
 # Sections and keys given twice: the first of each counts.
 e2e_settings "[SET]
