@@ -11,7 +11,9 @@ e2e_start
 e2e_wait_ready
 
 e2e_click_main "${E2E_START_BUTTON[@]}"
+run_started=$SECONDS
 e2e_wait_for "end of the run" chain_runs_above 0
+run_seconds=$((SECONDS - run_started))
 chain_expect_rest_after_run
 chain_expect_library
 chain_expect_standin ${#CHAIN_DEVICE[@]}
@@ -25,4 +27,4 @@ e2e_expect "files asked of iTunes, in start order" "$(chain_standin_events AddFi
 
 e2e_click_main "${E2E_CLOSE_BUTTON[@]}"
 e2e_wait_exit
-e2e_log "passed: $(chain_standin_count added) files added"
+e2e_log "passed: $(chain_standin_count added) files added in about $run_seconds s"
