@@ -1,5 +1,7 @@
 #include "ui/Mainwindow1.h"
 
+#include <climits>
+
 #include "core/ansi_text.h"
 #include "core/backup_runner.h"
 #include "core/device_locator.h"
@@ -415,6 +417,8 @@ void TMainForm1::SetScopeChecked(tunesafe::Scope scope, bool checked) {
 
 bool TMainForm1::IsReachable(int left, int top) const {
   // Any overlap with a monitor counts: the user can then grab the window and pull it back.
+  // A place so far right or down that its far edge passes the int range is on no monitor.
+  if (left > INT_MAX - kWidth || top > INT_MAX - kHeight) return false;
   const RECT place{left, top, left + kWidth, top + kHeight};
   return MonitorFromRect(&place, MONITOR_DEFAULTTONULL) != nullptr;
 }

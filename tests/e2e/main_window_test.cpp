@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 
@@ -164,6 +165,8 @@ TEST_F(MainWindowTest, ReachableWhenAnyPixelLiesOnAMonitor) {
       {0, 0, true},     {-325, 0, true},  // one column on the screen
       {-326, 0, false}, {width - 1, 0, true},  {width, 0, false},  {0, -312, true},
       {0, -313, false}, {0, height - 1, true}, {0, height, false}, {-5000, -5000, false},
+      // The ends of the int range: the far edge must not wrap round onto the screen.
+      {INT_MAX, 0, false}, {0, INT_MAX, false}, {INT_MAX - 325, 0, false}, {INT_MIN, INT_MIN, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(form_->IsReachable(c.left, c.top), c.reachable) << c.left << "," << c.top;
