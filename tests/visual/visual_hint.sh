@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The application's hint on the window buttons: it is not there just after the pointer came,
 # shows after the pointer has rested (500 ms), 8 pixels higher than the platform's place
-# below the pointer, sized for its text in the hint font, a red rounded window with a black
+# just below the drawn hand pointer, sized for its text in the hint font, a red rounded window with a black
 # outline and white text over a gray shadow; it goes by itself (2500 ms later). While one
 # shows, the neighbouring button's hint shows at once.
 # The "not yet" and "at once" checks read the hint's X window (xdotool, xwininfo) rather than
@@ -17,7 +17,7 @@ e2e_start
 e2e_wait_ready
 vis_main_place
 vis_visual_probe cursor
-cursor_height=${PROBE[height]}
+hand_reach=${PROBE[reach]}
 
 # hint_size TEXT: the size "WxH" the hint window must have for TEXT.
 hint_size() {
@@ -52,10 +52,10 @@ e2e_not_running_pid() { ! kill -0 "$1" 2>/dev/null; }
 x_hint_shows() { x_hint && [ -n "$X_HINT" ]; }
 x_hint_gone() { x_hint && [ -z "$X_HINT" ]; }
 # expect_hint NAME X Y SIZE: the shown hint has SIZE and is placed for the pointer at (X,Y)
-# of the window: the cursor's height below it, 8 pixels up.
+# of the window: below the drawn hand pointer, 8 pixels up.
 expect_hint() {
   e2e_expect "$1 hint" "$X_HINT" \
-    "$4+$((VIS_LEFT + $2))+$((VIS_TOP + $3 + cursor_height - 8))"
+    "$4+$((VIS_LEFT + $2))+$((VIS_TOP + $3 + hand_reach - 8))"
 }
 
 # A watcher in the prefix reads the hint's shape the moment it shows and how long it stays.

@@ -9,7 +9,10 @@
 //                                hint-shape's lines at once, then waits for it to go and
 //                                prints shown_ms, how long it stayed; started before the
 //                                pointer moves, it reads the shape even on a slow machine
-//   visual_probe cursor          the height of the pointer, below which hints are placed
+//   visual_probe cursor          the hand pointer's reach below its hot spot (the last row of
+//                                its masks that shows a pixel, plus one, less the hot
+//                                spot's y): hints on the hand-pointer buttons go that far
+//                                below the pointer, then 8 pixels up
 #include <windows.h>
 
 #include <cstdio>
@@ -89,6 +92,38 @@ int HintWatch() {
   return 0;
 }
 
+int HandReach() {
+  ICONINFO icon{};
+  if (!GetIconInfo(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)), &icon)) return 1;
+  BITMAP mask{};
+  GetObjectA(icon.hbmMask, sizeof mask, &mask);
+  const bool monochrome = icon.hbmColor == nullptr;  // AND mask above the XOR mask
+  const int rows = monochrome ? mask.bmHeight / 2 : mask.bmHeight;
+  const int stride = (mask.bmWidth + 31) / 32 * 4;
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[2];
+  } info{};
+  info.header = {sizeof info.header, mask.bmWidth, -mask.bmHeight, 1, 1, BI_RGB, 0, 0, 0, 0, 0};
+  std::string bits(static_cast<std::size_t>(stride) * mask.bmHeight, '\0');
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, icon.hbmMask, 0, mask.bmHeight, &bits[0], reinterpret_cast<BITMAPINFO*>(&info),
+            DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  int reach = GetSystemMetrics(SM_CYCURSOR);
+  for (int y = 0; y < rows; ++y) {
+    for (int byte = 0; byte < stride; ++byte) {
+      const unsigned char and_bits = bits[y * stride + byte];
+      const unsigned char xor_bits = monochrome ? bits[(y + rows) * stride + byte] : 0;
+      if (and_bits != 0xFF || xor_bits != 0) reach = y + 1 - static_cast<int>(icon.yHotspot);
+    }
+  }
+  DeleteObject(icon.hbmMask);
+  if (icon.hbmColor) DeleteObject(icon.hbmColor);
+  std::printf("reach=%d\n", reach);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,10 +131,7 @@ int main(int argc, char** argv) {
   if (command == "hint-size" && argc > 2) return HintSize(argv[2]);
   if (command == "hint-shape") return HintShape();
   if (command == "hint-watch") return HintWatch();
-  if (command == "cursor") {
-    std::printf("height=%d\n", GetSystemMetrics(SM_CYCURSOR));
-    return 0;
-  }
+  if (command == "cursor") return HandReach();
   std::fprintf(stderr, "usage: visual_probe hint-size TEXT|hint-shape|hint-watch|cursor\n");
   return 2;
 }

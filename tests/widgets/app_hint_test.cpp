@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "tests/widgets/test_support.h"
 #include "ui/widgets/fade_button.h"
@@ -20,6 +23,19 @@ using testing::Picture;
 const std::string kCloseHint = "\x20\x95\xc2\x82\xb6\x82\xe9";     // " 閉じる"
 const std::string kMinimiseHint = "\x20\x8d\xc5\x8f\xac\x89\xbb";  // " 最小化"
 
+// A 32 x 32 monochrome cursor with its hot spot at (0, hot_y), drawn (AND mask clear) in the
+// rows [0, drawn_rows) and inverting the screen (XOR mask set) in the row inverted_row, if any.
+using CursorOwner = std::unique_ptr<std::remove_pointer_t<HCURSOR>, decltype(&DestroyCursor)>;
+CursorOwner TestCursor(int hot_y, int drawn_rows, int inverted_row = -1) {
+  constexpr int kSide = 32, kStride = kSide / 8;
+  std::vector<unsigned char> and_mask(kStride * kSide, 0xFF), xor_mask(kStride * kSide, 0);
+  for (int y = 0; y < drawn_rows; ++y) and_mask[y * kStride] = 0x00;  // 8 pixels at the left
+  if (inverted_row >= 0) xor_mask[inverted_row * kStride + 1] = 0x10;
+  return CursorOwner(CreateCursor(GetModuleHandleA(nullptr), 0, hot_y, kSide, kSide,
+                                  and_mask.data(), xor_mask.data()),
+                     &DestroyCursor);
+}
+
 class AppHintTest : public ::testing::Test {
  protected:
   void Fire(UINT_PTR timer) { SendMessageA(hint_.Handle(), WM_TIMER, timer, 0); }
@@ -32,8 +48,31 @@ class AppHintTest : public ::testing::Test {
   const int a_ = 0, b_ = 0;  // two controls' identities
 };
 
+TEST(AppHintPlace, BelowTheDrawnPartOfTheCursor) {
+  struct Case {
+    const char* what;
+    int hot_y, drawn_rows, inverted_row, margin;
+  };
+  const Case cases[] = {
+      {"drawn rows 0-11, hot spot at row 2", 2, 12, -1, 10},
+      {"hot spot at the top", 0, 20, -1, 20},
+      {"an inverting row below the drawn ones", 0, 5, 15, 16},
+  };
+  for (const Case& c : cases) {
+    CursorOwner cursor = TestCursor(c.hot_y, c.drawn_rows, c.inverted_row);
+    ASSERT_TRUE(cursor) << c.what;
+    EXPECT_EQ(AppHint::CursorHeightMargin(cursor.get()), c.margin) << c.what;
+  }
+  EXPECT_EQ(AppHint::CursorHeightMargin(nullptr), GetSystemMetrics(SM_CYCURSOR));
+  const POINT place = AppHint::HintPosition(POINT{40, 50}, 21);
+  EXPECT_EQ(place.x, 40);
+  EXPECT_EQ(place.y, 50 + 21 - 8);
+}
+
 TEST_F(AppHintTest, ShowsAfterThePauseBelowThePointerAndHidesAfterTheHidePause) {
   EXPECT_EQ(AppHint::Current(), &hint_);
+  CursorOwner cursor = TestCursor(2, 12);
+  HCURSOR previous = SetCursor(cursor.get());
   const POINT pointer{200, 150};
   hint_.PointerOver(&a_, kCloseHint, pointer);
   EXPECT_FALSE(hint_.Showing());
@@ -45,7 +84,8 @@ TEST_F(AppHintTest, ShowsAfterThePauseBelowThePointerAndHidesAfterTheHidePause) 
   const SIZE size = AppHint::HintSize(font.get(), kCloseHint);
   const RECT shown = Shown();
   EXPECT_EQ(shown.left, pointer.x);
-  EXPECT_EQ(shown.top, pointer.y + GetSystemMetrics(SM_CYCURSOR) - 8);
+  EXPECT_EQ(shown.top, pointer.y + 10 - 8);  // 10 rows of the cursor below its hot spot
+  SetCursor(previous);
   EXPECT_EQ(shown.right - shown.left, size.cx);
   EXPECT_EQ(shown.bottom - shown.top, size.cy);
   // The window's shape: a rounded rectangle made one pixel larger than the hint's rectangle,

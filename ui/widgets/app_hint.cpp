@@ -1,6 +1,7 @@
 #include "ui/widgets/app_hint.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tunesafe::widgets {
 
@@ -35,8 +36,63 @@ SIZE AppHint::HintSize(HFONT font, const std::string& text) {
   return SIZE{rect.right - rect.left + 6, rect.bottom - rect.top + 2};
 }
 
-POINT AppHint::HintPosition(POINT cursor, int cursor_height) {
-  return POINT{cursor.x, cursor.y + cursor_height - kRaise};
+namespace {
+
+// The rows of a 1-bit bitmap, top row first, each padded to 32 bits.
+std::vector<unsigned char> MonochromeRows(HBITMAP bitmap, int width, int height, int stride) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[2];
+  } info{};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = width;
+  info.header.biHeight = -height;  // top-down
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 1;
+  std::vector<unsigned char> rows(static_cast<std::size_t>(stride) * height);
+  WindowDc screen(nullptr);
+  if (GetDIBits(screen.get(), bitmap, 0, height, rows.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                DIB_RGB_COLORS) != height) {
+    rows.clear();
+  }
+  return rows;
+}
+
+bool BitSet(const std::vector<unsigned char>& rows, int stride, int x, int y) {
+  return (rows[static_cast<std::size_t>(y) * stride + x / 8] >> (7 - x % 8)) & 1;
+}
+
+}  // namespace
+
+int AppHint::CursorHeightMargin(HCURSOR cursor) {
+  const int cell = GetSystemMetrics(SM_CYCURSOR);
+  ICONINFO icon{};
+  if (!cursor || !GetIconInfo(cursor, &icon)) return cell;
+  Bitmap mask(icon.hbmMask);
+  Bitmap colour(icon.hbmColor);
+  BITMAP shape{};
+  if (!GetObjectA(mask.get(), sizeof shape, &shape)) return cell;
+  // A cursor without a colour picture keeps its AND and XOR masks one above the other.
+  const bool monochrome = colour.get() == nullptr;
+  const int width = shape.bmWidth;
+  const int height = monochrome ? shape.bmHeight / 2 : shape.bmHeight;
+  const int stride = (width + 31) / 32 * 4;
+  const std::vector<unsigned char> rows = MonochromeRows(mask.get(), width, shape.bmHeight, stride);
+  if (rows.empty()) return cell;
+  // A pixel shows where the AND mask is clear, or, in a monochrome cursor, where the XOR
+  // mask inverts the screen.
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      if (!BitSet(rows, stride, x, y) || (monochrome && BitSet(rows, stride, x, y + height))) {
+        return y + 1 - static_cast<int>(icon.yHotspot);
+      }
+    }
+  }
+  return cell;
+}
+
+POINT AppHint::HintPosition(POINT cursor, int cursor_margin) {
+  return POINT{cursor.x, cursor.y + cursor_margin - kRaise};
 }
 
 void AppHint::PaintHint(HDC dc, const RECT& where, HFONT font, const std::string& text) {
@@ -84,7 +140,7 @@ void AppHint::ShowNow() {
   waiting_ = false;
   KillTimer(Handle(), kShowTimer);
   SIZE size = HintSize(font_.get(), text_);
-  POINT place = HintPosition(pointer_, GetSystemMetrics(SM_CYCURSOR));
+  POINT place = HintPosition(pointer_, CursorHeightMargin(GetCursor()));
   const int screen_width = GetSystemMetrics(SM_CXSCREEN);
   const int screen_height = GetSystemMetrics(SM_CYSCREEN);
   place.x = std::max(0, std::min<int>(place.x, screen_width - size.cx));

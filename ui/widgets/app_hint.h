@@ -48,9 +48,14 @@ class AppHint : public Window {
   // The hint window's size for a text: the text broken into lines within the screen's
   // width, plus 6 across and 2 down.
   static SIZE HintSize(HFONT font, const std::string& text);
-  // Where the hint window goes: just below the pointer (its y plus the cursor's height),
+  // How far the drawn part of `cursor` reaches below its hot spot: the last row of its
+  // mask that shows a pixel, plus one, less the hot spot's y. The platform puts hints that
+  // far below the pointer. The cursor cell's height (SM_CYCURSOR) when `cursor` is null or
+  // unreadable.
+  static int CursorHeightMargin(HCURSOR cursor);
+  // Where the hint window goes: just below the pointer (its y plus the margin of the cursor),
   // then 8 pixels higher.
-  static POINT HintPosition(POINT cursor, int cursor_height);
+  static POINT HintPosition(POINT cursor, int cursor_margin);
   // Draws a hint of the size of `where`: red fill, the text in grey at +2,+2 and in white at
   // +1,+1 without background, then a black 8x8 rounded outline over the whole rectangle.
   static void PaintHint(HDC dc, const RECT& where, HFONT font, const std::string& text);
