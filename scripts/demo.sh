@@ -81,6 +81,9 @@ install_import_tool() {
   mkdir -p "$itunes_dir"
   cp "$build_dir/tests/itunes/itunes_standin.dll" "$itunes_dir/"
   "$root/tests/itunes/register.sh" "$WINEPREFIX" "$itunes_dir/itunes_standin.dll" >/dev/null
+  # The server register.sh started may have opened its desktop without a display (headless,
+  # before Xvfb): the program would then get no window. The next start gets a fresh one.
+  wineserver -k 2>/dev/null || true
   export ITUNES_STANDIN_LIBRARY="Z:${demo_library//\//\\}"
   export ITUNES_STANDIN_LOG="Z:${itunes_log//\//\\}"
   export ITUNES_STANDIN_DELAY_MS=150
@@ -153,11 +156,12 @@ display=${TUNESAFE_DISPLAY:-95}
 export DISPLAY=":$display"
 xvfb_pid=""
 program_pid=""
+# Every step may fail (the program may be gone already) and must not stop the next one: the
+# virtual display has to go in any case.
 cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  wineserver -k 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  return 0
+  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
+  wineserver -k 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 if ! xdpyinfo >/dev/null 2>&1; then
@@ -170,7 +174,14 @@ trace="$demo_out/trace.log"
 (cd "$program_dir" && WINEDEBUG=-all,+debugstr exec wine Tunesafe.exe </dev/null >/dev/null 2>"$trace") &
 program_pid=$!
 traced() { grep -q "Tunesafe: $1" "$trace"; }
-wait_for 60 "first scan" traced "first activation done"
+# The first scan, unless the program ends before it: then its trace says why.
+scanned_or_gone() { traced "first activation done" || ! kill -0 "$program_pid"; }
+wait_for 60 "first scan" scanned_or_gone
+if ! traced "first activation done"; then
+  echo "demo: Tunesafe.exe ended before its first scan; its trace:" >&2
+  tail -n 20 "$trace" >&2
+  exit 1
+fi
 
 window=$(xdotool search --onlyvisible --name '^音★箱$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y of the main window
