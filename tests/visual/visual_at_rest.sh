@@ -75,7 +75,7 @@ e2e_expect "C0_02 for a device without files" "${PROBE[edit2]}" "0 ファイル"
 vis_grab_main
 start_caption_is_white || e2e_fail "start button for a device without files: caption not white ($VIS_SHOT)"
 
-# The device goes: the caption is dark red again, C0_02 keeps its text.
+# The device goes: the caption is dark red again, C0_02 is emptied.
 e2e_empty_drives
 refresh
 e2e_probe main
@@ -83,6 +83,7 @@ e2e_expect "C0_01 with no device" "${PROBE[edit1]}" "接続されていません
 vis_wait_main "dark red start caption after the device went" start_caption_is_dark_red
 vis_save main-at-rest-no-device
 vis_check_table "at rest, no device" "$table"
+vis_area_lacks "${count_field[@]}" 70,70,70 || e2e_fail "C0_02 not empty with no device ($VIS_SHOT)"
 
 e2e_click_main "${E2E_CLOSE_BUTTON[@]}"
 e2e_wait_exit
