@@ -40,8 +40,8 @@ chain_cleanup() {
 }
 
 chain_register() {
+  CHAIN_REGISTERED=1  # first, so a registration that fails half-way is undone too
   "$e2e_root/tests/itunes/register.sh" "$WINEPREFIX" "$CHAIN_STANDIN_DLL" >/dev/null
-  CHAIN_REGISTERED=1
 }
 
 chain_unregister() {
@@ -50,7 +50,7 @@ chain_unregister() {
 }
 
 # The device of the scenarios: 20 media files of every kind the program lists, in nested and
-# hidden folders, six with Japanese names (ソ and 表 end in the byte of "\"), each with content
+# hidden folders, nine with Japanese names (ソ and 表 end in the byte of "\"), each with content
 # of its own; and two files of other kinds that are never listed. Names are unique, as the
 # stand-in's library keeps one file per name.
 CHAIN_DEVICE=(
