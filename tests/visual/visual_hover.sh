@@ -46,7 +46,6 @@ px    Button3.fill.light-red     277 19       255,60,60
 TABLE
 
 # The refresh button (Button12): window 266..305 x 106..125.
-refresh=(267 107 38 18)
 vis_point "${E2E_REFRESH_BUTTON[@]}"
 vis_wait_main "blue refresh button under the pointer" vis_pixel_is 268 108 0,0,255
 vis_save main-hover-refresh

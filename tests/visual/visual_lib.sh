@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers of the visual tests: pixels of the real Tunesafe.exe's windows under Xvfb + Wine.
 # Builds on the end-to-end helpers (tests/e2e/lib.sh): a script is run as
 #   <script> Tunesafe.exe libinsert.exe probe.exe visual_probe.exe <artifacts folder>
