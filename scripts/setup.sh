@@ -8,7 +8,7 @@ mkdir -p "$cache"
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine64 wine
           xvfb x11-utils xdotool imagemagick fonts-ipafont-gothic locales googletest
-          libgtest-dev libbenchmark-dev zip unzip binutils-mingw-w64-x86-64 psmisc procps bc python3 e2fsprogs)
+          libgtest-dev libbenchmark-dev zip unzip binutils-mingw-w64-x86-64 psmisc procps bc python3 e2fsprogs libcap2-bin)
 
 missing=()
 for p in "${packages[@]}"; do
