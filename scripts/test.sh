@@ -47,5 +47,11 @@ if [ -x "$root/scripts/fuzz.sh" ] && [ "${TUNESAFE_SKIP_FUZZ:-0}" != 1 ]; then
   fi
 fi
 
+# Leave no Wine server or virtual display of this run behind.
+for prefix in "$root/.cache/test-prefix" "$root/.cache/demo-prefix"; do
+  [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+done
+pkill -f "Xvfb :${TUNESAFE_DISPLAY:-97} " 2>/dev/null
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
