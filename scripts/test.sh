@@ -39,6 +39,17 @@ run_preset() {
 
 run_preset native
 run_preset windows
+# The README's main-job command, headless, on the build just tested.
+if TUNESAFE_BUILD_DIR="$root/build/windows" "$root/scripts/demo.sh" --headless \
+     >"$logs/demo.log" 2>&1; then
+  echo "test: demo passed"
+  passed=$((passed + 1))
+else
+  echo "test: demo failed:"
+  tail -n 30 "$logs/demo.log"
+  failed=$((failed + 1))
+fi
+
 if [ -x "$root/scripts/fuzz.sh" ] && [ "${TUNESAFE_SKIP_FUZZ:-0}" != 1 ]; then
   if "$root/scripts/fuzz.sh" 2>&1 | tee "$logs/fuzz.log"; then
     passed=$((passed + 1))
