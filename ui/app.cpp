@@ -47,20 +47,27 @@ bool StartsMinimised(unsigned short show_command) {
 int Application::Run() {
   std::unique_ptr<TMainForm1> main_form;
   std::unique_ptr<TProgressForm1> progress_form;
-  try {
+  const int exit_code = RunGuarded([&] {
     widgets::Window::SetExceptionHandler(&Application::ShowException);
     main_form = std::make_unique<TMainForm1>();
     progress_form = std::make_unique<TProgressForm1>(main_form->Handle());
     ShowFirstTime(*main_form);
     RunMessageLoop();
+  });
+  // The progress window goes first: it was made last.
+  progress_form.reset();
+  main_form.reset();
+  return exit_code;
+}
+
+int Application::RunGuarded(const std::function<void()>& body) {
+  try {
+    body();
   } catch (const std::exception& error) {
     ShowException(error.what());
   } catch (...) {
     ShowException(std::string());
   }
-  // The progress window goes first: it was made last.
-  progress_form.reset();
-  main_form.reset();
   return 0;
 }
 

@@ -4,6 +4,7 @@
 // one message box captioned with the application title. The program's exit code is always 0.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tunesafe {
@@ -12,6 +13,10 @@ class Application {
  public:
   // The whole program run, guarded as one block. Returns the exit code, 0.
   static int Run();
+  // Runs `body` as the program entry's guarded block: an exception that leaves it is shown
+  // with the exception display, anything else thrown as an empty message. Returns the exit
+  // code, 0.
+  static int RunGuarded(const std::function<void()>& body);
   // The exception display: a modal box with the stop icon and one OK button, the message
   // with its closing period.
   static void ShowException(const std::string& message);
