@@ -2,6 +2,7 @@
 """Makes a device tree for the scan benchmark: <root>/iPod_Control with the given number of
 folders (iPod_Control, Music, then two levels below Music) and files spread evenly over them.
 Most names match a media pattern; one in ten is Japanese (Shift-JIS under Wine).
+Prints the number of media files made, the count a scan of the tree must report.
 Usage: make_tree.py <drive folder> <files> <folders>"""
 import os
 import shutil
@@ -9,6 +10,7 @@ import sys
 
 EXTENSIONS = ["mp3"] * 6 + ["m4a"] * 3 + ["aac", "wav", "aif", "m4v", "mp4", "mov", "mpg",
                                           "itdb", "plist", "jpg"]
+OTHER_KINDS = {"itdb", "plist", "jpg"}  # matched by no media pattern
 
 
 def main():
@@ -29,6 +31,7 @@ def main():
         name = ("曲%05d.%s" if i % 10 == 3 else "Track %05d.%s") % (i, ext)
         with open(os.path.join(paths[i % len(paths)], name), "wb"):
             pass
+    print(sum(1 for i in range(files) if EXTENSIONS[i % len(EXTENSIONS)] not in OTHER_KINDS))
 
 
 if __name__ == "__main__":

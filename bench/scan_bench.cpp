@@ -7,7 +7,7 @@
 //     busy with other work: each round also runs one scan whose listing enumerates each folder
 //     once bare (timed apart) next to the real listing, so both see the same moment's load;
 //     the scan's time is its whole time less the bare enumerations (median of the rounds)
-//   peak_private_mb_<suffix>
+//   core_peak_private_mb_<suffix>: this process's peak private commit after its scans
 #include <windows.h>
 // psapi.h needs the types of windows.h first.
 #include <psapi.h>
@@ -168,7 +168,7 @@ int Run(const std::string& suffix, int rounds) {
   std::printf("lister_ratio_%s %.3f\n", suffix.c_str(), listed / walk);
   std::printf("scan_ratio_%s %.3f\n", suffix.c_str(), scan / walk);
   std::printf("scan_ratio_paired_%s %.3f\n", suffix.c_str(), Median(paired_ratios));
-  std::printf("peak_private_mb_%s %.1f\n", suffix.c_str(), PeakPrivateMegabytes());
+  std::printf("core_peak_private_mb_%s %.1f\n", suffix.c_str(), PeakPrivateMegabytes());
   return 0;
 }
 

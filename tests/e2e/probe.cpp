@@ -12,8 +12,10 @@
 //   probe focus      the class and text of the main window thread's focus window
 //   probe end-tools  ends every libinsert.exe of this Wine prefix (a stand-in told to hang)
 //   probe trace TEXT writes TEXT with OutputDebugStringA (checks the trace channel)
+//   probe memory     Tunesafe.exe's private commit now and at its peak, in bytes
 #include <windows.h>
-// tlhelp32.h needs windows.h first.
+// psapi.h and tlhelp32.h need windows.h first.
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -177,6 +179,39 @@ int ProbeFocus() {
   return 0;
 }
 
+// The process id of the first running program with this file name, or 0.
+DWORD FindProcess(const char* exe_name) {
+  DWORD id = 0;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more && !id;
+       more = Process32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExeFile, exe_name) == 0) id = entry.th32ProcessID;
+  }
+  CloseHandle(snapshot);
+  return id;
+}
+
+int ProbeMemory() {
+  const DWORD id = FindProcess("Tunesafe.exe");
+  HANDLE process =
+      id ? OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, id) : nullptr;
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  const bool read = process && GetProcessMemoryInfo(
+                                   process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                   sizeof counters);
+  if (process) CloseHandle(process);
+  std::printf("found=%d\n", read ? 1 : 0);
+  if (!read) return 1;
+  std::printf("private_bytes=%llu\npeak_private_bytes=%llu\n",
+              static_cast<unsigned long long>(counters.PrivateUsage),
+              static_cast<unsigned long long>(counters.PeakPagefileUsage));
+  return 0;
+}
+
 int ProbeEndTools() {
   int ended = 0;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -211,12 +246,13 @@ int main(int argc, char** argv) {
   if (command == "dismiss") return ProbeDismiss();
   if (command == "focus") return ProbeFocus();
   if (command == "end-tools") return ProbeEndTools();
+  if (command == "memory") return ProbeMemory();
   if (command == "trace" && argc > 2) {
     OutputDebugStringA(argv[2]);
     return 0;
   }
   std::fprintf(stderr,
-               "usage: probe "
-               "main|progress|hint|idle|close|restore|dialog|dismiss|focus|end-tools|trace TEXT\n");
+               "usage: probe main|progress|hint|idle|close|restore|dialog|dismiss|focus|"
+               "end-tools|memory|trace TEXT\n");
   return 2;
 }
