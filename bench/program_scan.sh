@@ -9,10 +9,10 @@
 # Usage: program_scan.sh Tunesafe.exe libinsert.exe probe.exe artifacts media-files suffix
 set -euo pipefail
 files=$5 suffix=$6
-# shellcheck source=../tests/e2e/lib.sh
+# shellcheck source-path=SCRIPTDIR/../tests/e2e source=lib.sh
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 e2e_init "$1" "$2" "$3" "$4"
-E2E_DEADLINE=300  # a big device under Wine on a busy machine
+export E2E_DEADLINE=300  # a big device under Wine on a busy machine
 
 e2e_program_folder
 started=$(date +%s.%N)
