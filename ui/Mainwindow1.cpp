@@ -53,8 +53,8 @@ w::FormArgs FormSettings() {
   return args;
 }
 
-w::FontSpec TextFont(int height = -11, bool bold = false) {
-  return w::FontSpec{w::kFaceMsPGothic, height, bold, false, w::kDarkText};
+w::FontStyle TextFont(int height = -11, bool bold = false) {
+  return w::FontStyle{w::kFaceMsPGothic, height, bold, false, w::kDarkText};
 }
 
 w::LabelArgs TextLabel(w::Bounds bounds, const char* caption, tunesafe::Colour background,
@@ -84,7 +84,7 @@ w::FadeButtonArgs WindowButton(w::Bounds bounds, const char* caption, const char
   w::FadeButtonArgs args;
   args.bounds = bounds;
   args.caption = caption;
-  args.font = w::FontSpec{w::kFaceTahoma, -12, true, false, w::kClWhite};
+  args.font = w::FontStyle{w::kFaceTahoma, -12, true, false, w::kClWhite};
   args.colour = kLightRed;
   args.dest_colour = w::kClWhite;
   args.border_colour = w::kClGray;
@@ -100,7 +100,7 @@ w::FadeButtonArgs WindowButton(w::Bounds bounds, const char* caption, const char
 }
 
 // The refresh and start buttons: red, switching at once to blue with a yellow caption.
-w::FadeButtonArgs PanelButton(w::Bounds bounds, const char* caption, w::FontSpec font,
+w::FadeButtonArgs PanelButton(w::Bounds bounds, const char* caption, w::FontStyle font,
                               int border_height, bool enabled, const char* hint,
                               std::function<void()> on_click) {
   w::FadeButtonArgs args;
@@ -188,7 +188,7 @@ void TMainForm1::CreateTitleStrip() {
   w::LabelArgs title;
   title.bounds = {8, 6, 112, 14};
   title.caption = text::kTitleLabel;
-  title.font = w::FontSpec{w::kFaceTahoma, -12, true, false, w::kClWhite};
+  title.font = w::FontStyle{w::kFaceTahoma, -12, true, false, w::kClWhite};
   title.colour = w::kClRed;
   Label1 = &Add<w::Label>(title);
   Shape1 = &Add<w::Shape>(w::ShapeArgs{{8, 100, 312, 108}, w::kClSilver, w::kClSilver, 1});
@@ -216,7 +216,7 @@ void TMainForm1::CreateInstructions() {
   w::FadeButtonArgs link;
   link.bounds = {0, 0, 66, 12};
   link.caption = text::kITunesCaption;
-  link.font = w::FontSpec{w::kFaceMsPGothic, -11, false, true, w::kDarkText};
+  link.font = w::FontStyle{w::kFaceMsPGothic, -11, false, true, w::kDarkText};
   link.colour = w::kClWhite;
   link.dest_colour = w::kClWhite;
   link.border_colour = w::kClGray;
@@ -237,7 +237,7 @@ void TMainForm1::CreateStatusPanel() {
   ShadowLabel1 = &panel.Add<w::ShadowLabel>(FieldCaption({19, 56, 93, 11}, text::kScopeCaption));
   Button12 = &panel.Add<w::FadeButton>(
       PanelButton({260, 8, 40, 20}, text::kRefreshCaption,
-                  w::FontSpec{w::kFaceMsPGothic, -11, false, false, w::kClWhite}, 1, true,
+                  w::FontStyle{w::kFaceMsPGothic, -11, false, false, w::kClWhite}, 1, true,
                   text::kRefreshHint, [this] { Button12Click(); }));
   // The scope choices first: they are the panel's only tab stops, in this order.
   const auto on_choice = [this] { RadioButton1Click(); };
@@ -262,7 +262,7 @@ void TMainForm1::CreateStartPanel() {
   Panel3 = &Add<w::Panel>(w::PanelArgs{{6, 214, 312, 88}, w::kPaleCream, true});
   Button10 = &Panel3->Add<w::FadeButton>(
       PanelButton({36, 12, 240, 40}, text::kStartCaption,
-                  w::FontSpec{w::kFaceMsPGothic, -12, true, false, w::kClMaroon}, 2, false,
+                  w::FontStyle{w::kFaceMsPGothic, -12, true, false, w::kClMaroon}, 2, false,
                   text::kStartHint, [this] { Button10Click(); }));
   Label3 = &Panel3->Add<w::Label>(
       TextLabel({20, 60, 276, 21}, text::kWarning, w::kPaleCream, /*word_wrap=*/true));

@@ -41,7 +41,7 @@ w::ShadowLabelArgs CaptionLabel(w::Bounds bounds, const char* caption, int heigh
   w::ShadowLabelArgs args;
   args.bounds = bounds;
   args.caption = caption;
-  args.font = w::FontSpec{w::kFaceMsPGothic, height, true, false, w::kDarkText};
+  args.font = w::FontStyle{w::kFaceMsPGothic, height, true, false, w::kDarkText};
   args.alignment = alignment;
   return args;
 }
@@ -73,7 +73,7 @@ TProgressForm1::TProgressForm1(std::function<RECT()> main_window_rect)
   w::FadeButtonArgs close;
   close.bounds = {0, 0, 20, 20};
   close.caption = kCloseCaption;
-  close.font = w::FontSpec{w::kFaceTahoma, -12, true, false, w::kClWhite};
+  close.font = w::FontStyle{w::kFaceTahoma, -12, true, false, w::kClWhite};
   close.colour = w::kClRed;
   close.dest_colour = w::kClBlue;
   close.border_colour = w::kClGray;

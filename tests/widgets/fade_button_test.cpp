@@ -24,7 +24,7 @@ FadeButtonArgs WindowButton() {
   FadeButtonArgs args;
   args.bounds = {84, 0, 20, 20};
   args.caption = "x";
-  args.font = FontSpec{kFaceTahoma, -12, true, false, kClWhite};
+  args.font = FontStyle{kFaceTahoma, -12, true, false, kClWhite};
   args.colour = kLightRed;
   args.dest_colour = kClWhite;
   args.border_colour = kClGray;
@@ -40,7 +40,7 @@ FadeButtonArgs RefreshButton() {
   FadeButtonArgs args;
   args.bounds = {10, 8, 40, 20};
   args.caption = "ok";
-  args.font = FontSpec{kFaceMsPGothic, -11, false, false, kClWhite};
+  args.font = FontStyle{kFaceMsPGothic, -11, false, false, kClWhite};
   return args;
 }
 

@@ -16,7 +16,7 @@ TEST(GdiOwners, CountEveryHandleTheyHold) {
   {
     Brush brush(CreateSolidBrush(RGB(1, 2, 3)));
     Pen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-    Font font = MakeFont(FontSpec{});
+    Font font = MakeFont(FontStyle{});
     WindowDc screen(nullptr);
     MemoryDc memory(screen.get());
     EXPECT_EQ(LiveGdiHandles(), before + 5);

@@ -17,7 +17,7 @@ using testing::ColourText;
 using testing::HostForm;
 using testing::Picture;
 
-const FontSpec kCaptionFont{kFaceMsPGothic, -11, true, false, kDarkText};
+const FontStyle kCaptionFont{kFaceMsPGothic, -11, true, false, kDarkText};
 
 struct ShadowCase {
   const char* what;
@@ -120,7 +120,7 @@ TEST(ShadowLabel, AutoSizeKeepsTheRightEdgeOfARightAlignedLabel) {
 
 TEST(Label, OwnBackgroundOrTransparent) {
   HostForm host;
-  const FontSpec font{kFaceTahoma, -12, true, false, kClWhite};
+  const FontStyle font{kFaceTahoma, -12, true, false, kClWhite};
   LabelArgs opaque{{0, 0, 40, 14}, "", font, kClRed, false, false};
   LabelArgs transparent{{0, 0, 40, 14}, "", font, kClRed, true, false};
   Label& a = host.Add<Label>(opaque);
@@ -134,7 +134,7 @@ TEST(Label, OwnBackgroundOrTransparent) {
 
 TEST(Label, WordWrapBreaksWithinTheWidthAndGrowsOnlyInHeight) {
   HostForm host;
-  const FontSpec font{kFaceMsPGothic, -11, false, false, kDarkText};
+  const FontStyle font{kFaceMsPGothic, -11, false, false, kDarkText};
   // Latin words break at blanks; Japanese text, which has none, between characters.
   const std::string japanese =
       "\x83\x7e\x83\x85\x81\x5b\x83\x57\x83\x62\x83\x4e\x83\x74\x83\x40\x83\x43\x83\x8b\x90\x94"

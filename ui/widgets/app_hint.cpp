@@ -25,7 +25,7 @@ AppHint::~AppHint() {
 
 AppHint* AppHint::Current() { return current_hint; }
 
-FontSpec AppHint::HintFont() { return FontSpec{kFaceMsPGothic, -16, true, false, kClWhite}; }
+FontStyle AppHint::HintFont() { return FontStyle{kFaceMsPGothic, -16, true, false, kClWhite}; }
 
 SIZE AppHint::HintSize(HFONT font, const std::string& text) {
   WindowDc screen(nullptr);

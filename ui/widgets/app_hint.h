@@ -44,7 +44,7 @@ class AppHint : public Window {
   const std::string& Text() const { return text_; }
 
   // The hint font: "ＭＳ Ｐゴシック" -16 bold, white.
-  static FontSpec HintFont();
+  static FontStyle HintFont();
   // The hint window's size for a text: the text broken into lines within the screen's
   // width, plus 6 across and 2 down.
   static SIZE HintSize(HFONT font, const std::string& text);

@@ -35,7 +35,7 @@ struct CounterBarArgs {
   Colour begin_colour = kClRed;
   Colour end_colour = kClWhite;
   Colour colour = kClWhite;  // the background
-  FontSpec font{kFaceMsPGothic, -11, false, false, kDarkText};
+  FontStyle font{kFaceMsPGothic, -11, false, false, kDarkText};
 };
 
 class CounterBar : public Window {

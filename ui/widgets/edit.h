@@ -14,7 +14,7 @@ namespace tunesafe::widgets {
 
 struct EditArgs {
   Bounds bounds;
-  FontSpec font{kFaceMsPGothic, -11, false, false, kDarkText};
+  FontStyle font{kFaceMsPGothic, -11, false, false, kDarkText};
   std::string text;
   std::string hint;
 };

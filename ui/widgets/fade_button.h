@@ -33,7 +33,7 @@ namespace tunesafe::widgets {
 struct FadeButtonArgs {
   Bounds bounds;
   std::string caption;
-  FontSpec font;  // font.colour is the caption colour at rest
+  FontStyle font;  // font.colour is the caption colour at rest
   Colour colour = kClRed;
   Colour dest_colour = kClBlue;
   Colour border_colour = kClGray;

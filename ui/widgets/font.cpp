@@ -2,7 +2,7 @@
 
 namespace tunesafe::widgets {
 
-Font MakeFont(const FontSpec& font) {
+Font MakeFont(const FontStyle& font) {
   LOGFONTA log{};
   log.lfHeight = font.height;
   log.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;

@@ -14,7 +14,7 @@ inline const char kFaceTahoma[] = "Tahoma";
 
 // A control's font: the face, the height (negative: the character height in pixels, as
 // in the form settings), the style and the text colour.
-struct FontSpec {
+struct FontStyle {
   std::string face = kFaceMsPGothic;
   int height = -12;
   bool bold = false;
@@ -24,7 +24,7 @@ struct FontSpec {
 
 // A GDI font of that face, height and style (SHIFTJIS_CHARSET); the system picks a stand-in
 // for a missing face.
-Font MakeFont(const FontSpec& font);
+Font MakeFont(const FontStyle& font);
 
 // Width and height of a single line of text in a font, measured on the screen's DC.
 SIZE MeasureText(HFONT font, const std::string& text);

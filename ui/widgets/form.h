@@ -21,14 +21,14 @@ struct FormArgs {
   bool stay_on_top = false;  // WS_EX_TOPMOST
   DWORD extra_ex_style = 0;
   // The form's font, the default that its controls' settings start from.
-  FontSpec font{kFaceMsPGothic, -12, false, false, kClBlack};
+  FontStyle font{kFaceMsPGothic, -12, false, false, kClBlack};
 };
 
 class Form : public Container {
  public:
   explicit Form(const FormArgs& args);
 
-  const FontSpec& FormFont() const { return font_; }
+  const FontStyle& FormFont() const { return font_; }
 
   std::int32_t Tag() const { return tag_; }
   void SetTag(std::int32_t tag) { tag_ = tag; }
@@ -54,7 +54,7 @@ class Form : public Container {
   LRESULT OnNcHitTest(POINT screen) override;
 
  private:
-  FontSpec font_;
+  FontStyle font_;
   std::int32_t tag_ = 0;
 };
 

@@ -16,7 +16,7 @@ enum class Alignment { kLeft, kCenter, kRight };
 struct LabelArgs {
   Bounds bounds;
   std::string caption;
-  FontSpec font;
+  FontStyle font;
   Colour colour = kClWhite;  // the background, unless transparent
   bool transparent = false;
   // Sized to the text at creation and at every caption change; a right-aligned label keeps

@@ -21,7 +21,7 @@ namespace tunesafe::widgets {
 struct RadioButtonArgs {
   Bounds bounds;
   std::string caption;
-  FontSpec font{kFaceMsPGothic, -11, false, false, kDarkText};
+  FontStyle font{kFaceMsPGothic, -11, false, false, kDarkText};
   bool checked = false;
   std::function<void()> on_click;
 };

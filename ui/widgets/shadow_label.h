@@ -19,7 +19,7 @@ namespace tunesafe::widgets {
 struct ShadowLabelArgs {
   Bounds bounds;
   std::string caption;
-  FontSpec font;
+  FontStyle font;
   Alignment alignment = Alignment::kLeft;
   // Sized to the text at creation and at every caption change; a right-aligned label keeps
   // its right edge.
