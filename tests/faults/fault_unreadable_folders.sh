@@ -40,7 +40,8 @@ e2e_expect "files listed" "$(faults_count)" "${#readable[@]}"
 e2e_screenshot "$E2E_NAME-listed"
 
 e2e_click_main "${E2E_START_BUTTON[@]}"
-e2e_wait_for "end of the run" faults_runs_above 0
+# The first tool start in this fresh, capability-less Wine session may be slow.
+E2E_DEADLINE=120 e2e_wait_for "end of the run" faults_runs_above 0
 faults_expect_each_once "${#readable[@]}"
 expected=$(for f in "${readable[@]}"; do printf 'Q:\\iPod_Control\\%s\n' "${f//\//\\}"; done | sort)
 e2e_expect "files handed over" "$(faults_tool_paths | sort)" "$expected"
