@@ -187,7 +187,18 @@ window=$(xdotool search --onlyvisible --name '^音★箱$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y of the main window
 click() { xdotool mousemove $((X + $1 + 1)) $((Y + $2 + 1)) mousemove $((X + $1)) $((Y + $2)) click 1; }
 
-click 162 246  # the start button
+# The start button. A press that lands while the window is still settling after its first scan
+# can be lost, so press again until the program's trace shows the run has begun.
+press_start() {
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    click 162 246
+    wait_for 5 "start of the run (press $attempt)" traced "backup" 2>/dev/null && return 0
+  done
+  echo "demo: the start button did not start a run" >&2
+  return 1
+}
+press_start
 run_started=$SECONDS
 library_has_files() { [ -n "$(ls -A "$demo_library")" ]; }  # asked afresh at every poll
 wait_for 30 "first imported file" library_has_files
